@@ -1,0 +1,3 @@
+#include "render_context.h"
+
+RenderContext g_renderContext;

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian packages needed to build, run and test Robot Oxel.
+# Idempotent: silent, and no apt-get update, when everything is already there.
+set -euo pipefail
+
+packages=(
+    g++ make cmake pkg-config
+    libgl-dev libglu1-mesa-dev libx11-dev libfltk1.3-dev
+    fluid  # Debian's FLTK CMake config refers to it; find_package(FLTK) fails without
+    libgl1-mesa-dri libglx-mesa0
+    libgtest-dev libgmock-dev libbenchmark-dev
+    xvfb xauth xdotool x11-apps x11-utils imagemagick
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+    [ "$status" = "install ok installed" ] || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -ne 0 ]; then
+    sudo=sudo
+else
+    sudo=
+fi
+echo "Installing: ${missing[*]}" >&2
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
