@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages needed to build, run and test Robot Oxel.
+# With --package, also the tools that build and check the Debian package.
 # Idempotent: silent, and no apt-get update, when everything is already there.
 set -euo pipefail
 
@@ -11,6 +12,10 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool x11-apps x11-utils imagemagick
 )
+if [ "${1:-}" = --package ]; then
+    # file: CPack's dependency scan needs it before it runs dpkg-shlibdeps.
+    packages+=(dpkg-dev file lintian desktop-file-utils man-db groff-base)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
