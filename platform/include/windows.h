@@ -63,6 +63,10 @@ typedef HICON HCURSOR;
 typedef void* HGDIOBJ;
 
 #define LOWORD(l) ((WORD)(((UINT_PTR)(l)) & 0xffff))
+#define MAKELONG(a, b) ((LONG)(((WORD)(a)) | ((DWORD)((WORD)(b))) << 16))
+#define MAKEWPARAM(l, h) ((WPARAM)(DWORD)MAKELONG(l, h))
+#define MAKELPARAM(l, h) ((LPARAM)(DWORD)MAKELONG(l, h))
+#define IS_INTRESOURCE(r) ((((UINT_PTR)(r)) >> 16) == 0)
 #define HIWORD(l) ((WORD)((((UINT_PTR)(l)) >> 16) & 0xffff))
 #define MAKEINTRESOURCE(i) ((LPSTR)((UINT_PTR)((WORD)(i))))
 
@@ -116,6 +120,7 @@ typedef LRESULT(CALLBACK* WNDPROC)(HWND, UINT, WPARAM, LPARAM);
 #define WM_SYSKEYDOWN 0x0104
 #define WM_INITDIALOG 0x0110
 #define WM_COMMAND 0x0111
+#define BN_CLICKED 0
 #define WM_QUERYNEWPALETTE 0x030F
 #define WM_PALETTECHANGED 0x0311
 
@@ -194,6 +199,17 @@ HDC WINAPI GetDC(HWND window);
 #define VK_F1 0x70
 #define VK_NUMLOCK 0x90
 #define VK_SCROLL 0x91
+#define VK_OEM_1 0xBA
+#define VK_OEM_PLUS 0xBB
+#define VK_OEM_COMMA 0xBC
+#define VK_OEM_MINUS 0xBD
+#define VK_OEM_PERIOD 0xBE
+#define VK_OEM_2 0xBF
+#define VK_OEM_3 0xC0
+#define VK_OEM_4 0xDB
+#define VK_OEM_5 0xDC
+#define VK_OEM_6 0xDD
+#define VK_OEM_7 0xDE
 
 // menus
 

@@ -1,0 +1,214 @@
+// Modal dialogs built from DIALOG templates, run on the calling thread.
+// Controls are placed from dialog units with base units measured from the
+// template's font. Enter presses the default button, Escape sends IDCANCEL,
+// the close box WM_CLOSE. Not implemented: modeless dialogs, edit, list
+// and check-box controls, keyboard navigation between controls.
+#include "state.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Return_Button.H>
+#include <FL/Fl_Window.H>
+#include <FL/fl_draw.H>
+
+#include <algorithm>
+
+namespace {
+
+struct BaseUnits {
+    int x; // pixels per 4 horizontal dialog units
+    int y; // pixels per 8 vertical dialog units
+    int fontPixels;
+};
+
+// Win32's rule: the average width of the alphabet, rounded, and the font's height.
+BaseUnits MeasureBaseUnits(const DialogTemplate& dialog)
+{
+    int points = dialog.fontPoints ? dialog.fontPoints : 8;
+    BaseUnits units;
+    units.fontPixels = (points * 96 + 36) / 72; // a 96 dpi screen, as Win32 assumes by default
+    fl_font(FL_HELVETICA, units.fontPixels);
+    double alphabet = fl_width("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    units.x = (static_cast<int>(alphabet) / 26 + 1) / 2;
+    units.y = fl_height();
+    return units;
+}
+
+int ToPixelsX(const BaseUnits& units, int dialogUnits)
+{
+    return dialogUnits * units.x / 4;
+}
+
+int ToPixelsY(const BaseUnits& units, int dialogUnits)
+{
+    return dialogUnits * units.y / 8;
+}
+
+// FLTK reads '@' in a label as a symbol; a control's text is shown as it is.
+std::string LiteralLabel(const char* text)
+{
+    std::string label;
+    for (const char* p = text; *p; p++) {
+        label += *p;
+        if (*p == '@')
+            label += '@';
+    }
+    return label;
+}
+
+PlatformWindow* OwnerOf(Fl_Widget* widget)
+{
+    return static_cast<PlatformWindow*>(widget->window()->user_data());
+}
+
+void OnButton(Fl_Widget* button, void* data)
+{
+    int id = static_cast<int>(reinterpret_cast<intptr_t>(data));
+    PostToQueue(OwnerOf(button), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+}
+
+// FLTK calls this for the close box and for Escape.
+void OnDialogCallback(Fl_Widget*, void* data)
+{
+    auto* dialog = static_cast<PlatformWindow*>(data);
+    if (Fl::event() == FL_CLOSE)
+        PostToQueue(dialog, WM_CLOSE, 0, 0);
+    else
+        PostToQueue(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+}
+
+Fl_Widget* CreateControl(const ControlTemplate& control, const BaseUnits& units)
+{
+    int x = ToPixelsX(units, control.x);
+    int y = ToPixelsY(units, control.y);
+    int width = ToPixelsX(units, control.width);
+    int height = ToPixelsY(units, control.height);
+    Fl_Widget* widget;
+    if (control.kind == "DEFPUSHBUTTON" || control.kind == "PUSHBUTTON") {
+        widget = control.kind == "DEFPUSHBUTTON" ? new Fl_Return_Button(x, y, width, height)
+                                                 : new Fl_Button(x, y, width, height);
+        widget->callback(OnButton, reinterpret_cast<void*>(static_cast<intptr_t>(control.id)));
+    } else if (control.kind == "GROUPBOX") {
+        // The caption sits on the frame's top edge, as Win32 draws it.
+        int half = units.fontPixels / 2;
+        widget = new Fl_Box(FL_ENGRAVED_FRAME, x, y + half, width, height - half, nullptr);
+        widget->align(FL_ALIGN_TOP_LEFT | FL_ALIGN_INSIDE);
+        widget->labelsize(units.fontPixels);
+        widget->copy_label((" " + LiteralLabel(control.text.c_str()) + " ").c_str());
+        widget->labelfont(FL_HELVETICA);
+        return widget;
+    } else {
+        // Opaque, so new text replaces the old without leaving traces.
+        widget = new Fl_Box(FL_FLAT_BOX, x, y, width, height, nullptr);
+        Fl_Align side = control.kind == "CTEXT"   ? FL_ALIGN_CENTER
+                        : control.kind == "RTEXT" ? FL_ALIGN_RIGHT
+                                                  : FL_ALIGN_LEFT;
+        widget->align(side | FL_ALIGN_TOP | FL_ALIGN_INSIDE | FL_ALIGN_WRAP | FL_ALIGN_CLIP);
+    }
+    widget->labelfont(FL_HELVETICA);
+    widget->labelsize(units.fontPixels);
+    widget->copy_label(LiteralLabel(control.text.c_str()).c_str());
+    return widget;
+}
+
+// Dialog coordinates count from the owner's client area.
+void PlaceDialog(Fl_Window* frame, const DialogTemplate& dialog, const BaseUnits& units,
+                 PlatformWindow* owner)
+{
+    int x = ToPixelsX(units, dialog.x);
+    int y = ToPixelsY(units, dialog.y);
+    if (owner && owner->frame) {
+        x += owner->frame->x();
+        y += owner->frame->y() + owner->menuHeight;
+    }
+    frame->position(x, y);
+}
+
+PlatformControl* FindControl(PlatformWindow* dialog, int id)
+{
+    for (PlatformControl& control : dialog->controls) {
+        if (control.id == id)
+            return &control;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+INT_PTR WINAPI DialogBoxParam(HINSTANCE, LPCSTR templateName, HWND parent, DLGPROC dialogProc,
+                              LPARAM initParam)
+{
+    if (!OpenDisplay())
+        return -1;
+    const DialogTemplate* dialogTemplate =
+        IS_INTRESOURCE(templateName)
+            ? FindDialogTemplate(Resources(), LOWORD(templateName))
+            : nullptr;
+    if (!dialogTemplate || !dialogProc) {
+        ReportError("USER32", "dialog resource not found");
+        return -1;
+    }
+    BaseUnits units = MeasureBaseUnits(*dialogTemplate);
+
+    auto* dialog = new PlatformWindow();
+    dialog->kind = KIND_DIALOG;
+    dialog->dialogProc = dialogProc;
+    dialog->dc.window = dialog;
+    auto* frame = new Fl_Window(ToPixelsX(units, dialogTemplate->width),
+                                ToPixelsY(units, dialogTemplate->height));
+    dialog->frame = frame;
+    frame->copy_label(dialogTemplate->caption.c_str());
+    frame->user_data(dialog);
+    frame->callback(OnDialogCallback, dialog);
+    Fl_Button* defaultButton = nullptr;
+    for (const ControlTemplate& control : dialogTemplate->controls) {
+        Fl_Widget* widget = CreateControl(control, units);
+        dialog->controls.push_back({control.id, widget});
+        if (control.kind == "DEFPUSHBUTTON")
+            defaultButton = static_cast<Fl_Button*>(widget);
+    }
+    frame->end();
+    frame->set_modal();
+    PlaceDialog(frame, *dialogTemplate, units, WindowFromHandle(parent));
+    g_platform.windows.push_back(dialog);
+
+    // NOTE: as on Win32, WM_INITDIALOG comes before the dialog is shown.
+    if (dialogProc(HandleOf(dialog), WM_INITDIALOG, 0, initParam) && defaultButton)
+        defaultButton->take_focus();
+    if (!dialog->ended)
+        frame->show();
+    // Messages for every window are dispatched meanwhile, so the owner still repaints.
+    MSG msg;
+    while (!dialog->ended && NextMessage(&msg))
+        DispatchMessage(&msg);
+
+    INT_PTR result = dialog->ended ? dialog->result : 0;
+    frame->hide();
+    auto& live = g_platform.windows;
+    live.erase(std::remove(live.begin(), live.end(), dialog), live.end());
+    Fl::delete_widget(frame);
+    delete dialog;
+    return result;
+}
+
+BOOL WINAPI EndDialog(HWND handle, INT_PTR result)
+{
+    PlatformWindow* dialog = WindowFromHandle(handle);
+    if (!dialog || dialog->kind != KIND_DIALOG)
+        return FALSE;
+    dialog->ended = true;
+    dialog->result = result;
+    return TRUE;
+}
+
+BOOL WINAPI SetDlgItemText(HWND handle, int id, LPCSTR text)
+{
+    PlatformWindow* dialog = WindowFromHandle(handle);
+    PlatformControl* control = dialog ? FindControl(dialog, id) : nullptr;
+    if (!control)
+        return FALSE;
+    control->widget->copy_label(LiteralLabel(text ? text : "").c_str());
+    control->widget->redraw();
+    return TRUE;
+}

@@ -1,0 +1,93 @@
+// GDI logical palettes over X colormaps. On a true-colour visual there is
+// nothing to realise: the program only makes a palette when the pixel
+// format asks for one. On a colour-mapped visual the entries are stored in
+// a writable colormap of the client window's visual.
+#include "state.h"
+
+#include <algorithm>
+
+namespace {
+
+PlatformPalette* PaletteFromHandle(HGDIOBJ handle)
+{
+    return static_cast<PlatformPalette*>(handle);
+}
+
+UINT Realize(PlatformDC* dc)
+{
+    PlatformWindow* window = dc->window;
+    PlatformPalette* palette = dc->palette;
+    const XVisualInfo* visual = VisualOf(reinterpret_cast<HDC>(dc));
+    if (!palette || !visual || !window->glWindow ||
+        (visual->c_class != PseudoColor && visual->c_class != GrayScale &&
+         visual->c_class != DirectColor))
+        return 0;
+    Display* display = g_platform.display;
+    if (!palette->colormap)
+        palette->colormap = XCreateColormap(display, RootWindow(display, visual->screen),
+                                            visual->visual, AllocAll);
+    int count = std::min(static_cast<int>(palette->entries.size()), visual->colormap_size);
+    std::vector<XColor> colors(count);
+    for (int i = 0; i < count; i++) {
+        const PALETTEENTRY& entry = palette->entries[i];
+        colors[i].pixel = i;
+        colors[i].red = entry.peRed * 257;
+        colors[i].green = entry.peGreen * 257;
+        colors[i].blue = entry.peBlue * 257;
+        colors[i].flags = DoRed | DoGreen | DoBlue;
+    }
+    XStoreColors(display, palette->colormap, colors.data(), count);
+    XSetWindowColormap(display, window->glWindow, palette->colormap);
+    XInstallColormap(display, palette->colormap);
+    return count;
+}
+
+} // namespace
+
+HPALETTE WINAPI CreatePalette(const LOGPALETTE* logPalette)
+{
+    if (!logPalette || logPalette->palVersion != 0x300 || logPalette->palNumEntries == 0)
+        return NULL;
+    auto* palette = new PlatformPalette();
+    palette->entries.assign(logPalette->palPalEntry,
+                            logPalette->palPalEntry + logPalette->palNumEntries);
+    return reinterpret_cast<HPALETTE>(palette);
+}
+
+HPALETTE WINAPI SelectPalette(HDC handle, HPALETTE palette, BOOL)
+{
+    PlatformDC* dc = DeviceContextOf(handle);
+    if (!dc)
+        return NULL;
+    HPALETTE previous = reinterpret_cast<HPALETTE>(dc->palette);
+    dc->palette = PaletteFromHandle(palette);
+    return previous;
+}
+
+UINT WINAPI RealizePalette(HDC handle)
+{
+    PlatformDC* dc = DeviceContextOf(handle);
+    return dc ? Realize(dc) : 0;
+}
+
+// The X server recolours the window itself when its colormap changes.
+BOOL WINAPI UpdateColors(HDC handle)
+{
+    return DeviceContextOf(handle) ? TRUE : FALSE;
+}
+
+// Palettes are the only GDI objects the program makes.
+BOOL WINAPI DeleteObject(HGDIOBJ object)
+{
+    PlatformPalette* palette = PaletteFromHandle(object);
+    if (!palette)
+        return FALSE;
+    for (PlatformWindow* window : g_platform.windows) {
+        if (window->dc.palette == palette)
+            window->dc.palette = nullptr;
+    }
+    if (palette->colormap)
+        XFreeColormap(g_platform.display, palette->colormap);
+    delete palette;
+    return TRUE;
+}

@@ -1,0 +1,194 @@
+// GDI pixel formats over GLX visuals: format n is the n-th GL-capable
+// visual of the screen. ChoosePixelFormat picks the closest, as Win32 does,
+// where glXChooseVisual would insist on minimums and prefer the largest.
+#include "pixel_format.h"
+
+#include "state.h"
+
+#include <algorithm>
+
+namespace {
+
+long Mismatch(int wanted, int got)
+{
+    return got < wanted ? 16L * (wanted - got) : got - wanted;
+}
+
+int BitCount(unsigned long mask)
+{
+    int bits = 0;
+    for (; mask; mask >>= 1)
+        bits += mask & 1;
+    return bits;
+}
+
+int Shift(unsigned long mask)
+{
+    int shift = 0;
+    for (; mask && !(mask & 1); mask >>= 1)
+        shift++;
+    return shift;
+}
+
+int Config(const XVisualInfo& visual, int attribute)
+{
+    int value = 0;
+    glXGetConfig(g_platform.display, const_cast<XVisualInfo*>(&visual), attribute, &value);
+    return value;
+}
+
+VisualTraits TraitsOf(const XVisualInfo& visual)
+{
+    VisualTraits traits;
+    traits.rgba = Config(visual, GLX_RGBA) != 0;
+    traits.doubleBuffer = Config(visual, GLX_DOUBLEBUFFER) != 0;
+    traits.level = Config(visual, GLX_LEVEL);
+    traits.colorBits = Config(visual, GLX_RED_SIZE) + Config(visual, GLX_GREEN_SIZE) +
+                       Config(visual, GLX_BLUE_SIZE);
+    traits.alphaBits = Config(visual, GLX_ALPHA_SIZE);
+    traits.depthBits = Config(visual, GLX_DEPTH_SIZE);
+    traits.stencilBits = Config(visual, GLX_STENCIL_SIZE);
+    traits.accumBits = Config(visual, GLX_ACCUM_RED_SIZE) + Config(visual, GLX_ACCUM_GREEN_SIZE) +
+                       Config(visual, GLX_ACCUM_BLUE_SIZE) + Config(visual, GLX_ACCUM_ALPHA_SIZE);
+    return traits;
+}
+
+// The screen's GL-capable visuals, listed once.
+const std::vector<XVisualInfo>& Formats()
+{
+    if (g_platform.formats.empty() && g_platform.display) {
+        XVisualInfo pattern = {};
+        pattern.screen = DefaultScreen(g_platform.display);
+        int count = 0;
+        XVisualInfo* visuals =
+            XGetVisualInfo(g_platform.display, VisualScreenMask, &pattern, &count);
+        for (int i = 0; i < count; i++) {
+            if (Config(visuals[i], GLX_USE_GL))
+                g_platform.formats.push_back(visuals[i]);
+        }
+        if (visuals)
+            XFree(visuals);
+    }
+    return g_platform.formats;
+}
+
+PlatformDC* DCFromHandle(HDC dc)
+{
+    auto* record = reinterpret_cast<PlatformDC*>(dc);
+    return record && WindowFromHandle(HandleOf(record->window)) ? record : nullptr;
+}
+
+} // namespace
+
+long PixelFormatDistance(const PIXELFORMATDESCRIPTOR& request, const VisualTraits& visual)
+{
+    bool wantRgba = request.iPixelType == PFD_TYPE_RGBA;
+    bool wantDouble = (request.dwFlags & PFD_DOUBLEBUFFER) != 0;
+    if (visual.level != 0 || visual.rgba != wantRgba || visual.doubleBuffer != wantDouble)
+        return -1;
+    return Mismatch(request.cColorBits, visual.colorBits) * 4 +
+           Mismatch(request.cDepthBits, visual.depthBits) * 2 +
+           Mismatch(request.cAlphaBits, visual.alphaBits) * 2 +
+           Mismatch(request.cStencilBits, visual.stencilBits) +
+           Mismatch(request.cAccumBits, visual.accumBits);
+}
+
+int WINAPI ChoosePixelFormat(HDC dc, const PIXELFORMATDESCRIPTOR* pfd)
+{
+    if (!DCFromHandle(dc) || !pfd)
+        return 0;
+    const std::vector<XVisualInfo>& formats = Formats();
+    int best = 0;
+    long bestDistance = -1;
+    for (size_t i = 0; i < formats.size(); i++) {
+        long distance = PixelFormatDistance(*pfd, TraitsOf(formats[i]));
+        if (distance >= 0 && (bestDistance < 0 || distance < bestDistance)) {
+            best = static_cast<int>(i) + 1;
+            bestDistance = distance;
+        }
+    }
+    if (!best)
+        ReportError("GLX", "no %s-buffered %s visual",
+                    (pfd->dwFlags & PFD_DOUBLEBUFFER) ? "double" : "single",
+                    pfd->iPixelType == PFD_TYPE_RGBA ? "RGBA" : "colour-index");
+    return best;
+}
+
+// A window's pixel format can be set once, as on Win32.
+BOOL WINAPI SetPixelFormat(HDC dc, int format, const PIXELFORMATDESCRIPTOR*)
+{
+    PlatformDC* record = DCFromHandle(dc);
+    const std::vector<XVisualInfo>& formats = Formats();
+    if (!record || format < 1 || format > static_cast<int>(formats.size()) ||
+        record->window->pixelFormat)
+        return FALSE;
+    if (!CreateGlWindow(record->window, formats[format - 1])) {
+        ReportError("X11", "cannot create a window for visual 0x%lx",
+                    formats[format - 1].visualid);
+        return FALSE;
+    }
+    record->window->pixelFormat = format;
+    return TRUE;
+}
+
+int WINAPI GetPixelFormat(HDC dc)
+{
+    PlatformDC* record = DCFromHandle(dc);
+    return record ? record->window->pixelFormat : 0;
+}
+
+int WINAPI DescribePixelFormat(HDC dc, int format, UINT bytes, LPPIXELFORMATDESCRIPTOR pfd)
+{
+    const std::vector<XVisualInfo>& formats = Formats();
+    int count = static_cast<int>(formats.size());
+    if (!DCFromHandle(dc) || format < 1 || format > count)
+        return 0;
+    if (!pfd || bytes < sizeof(PIXELFORMATDESCRIPTOR))
+        return count;
+    const XVisualInfo& visual = formats[format - 1];
+    VisualTraits traits = TraitsOf(visual);
+    PIXELFORMATDESCRIPTOR d = {};
+    d.nSize = sizeof(PIXELFORMATDESCRIPTOR);
+    d.nVersion = 1;
+    d.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL;
+    if (traits.doubleBuffer)
+        d.dwFlags |= PFD_DOUBLEBUFFER;
+    // Colour-mapped visuals show the right colours only through a realised palette.
+    if (visual.c_class == PseudoColor || visual.c_class == GrayScale ||
+        visual.c_class == DirectColor)
+        d.dwFlags |= PFD_NEED_PALETTE;
+    d.iPixelType = traits.rgba ? PFD_TYPE_RGBA : PFD_TYPE_COLORINDEX;
+    d.cColorBits = static_cast<BYTE>(traits.rgba ? traits.colorBits : visual.depth);
+    d.cRedBits = static_cast<BYTE>(BitCount(visual.red_mask));
+    d.cRedShift = static_cast<BYTE>(Shift(visual.red_mask));
+    d.cGreenBits = static_cast<BYTE>(BitCount(visual.green_mask));
+    d.cGreenShift = static_cast<BYTE>(Shift(visual.green_mask));
+    d.cBlueBits = static_cast<BYTE>(BitCount(visual.blue_mask));
+    d.cBlueShift = static_cast<BYTE>(Shift(visual.blue_mask));
+    d.cAlphaBits = static_cast<BYTE>(traits.alphaBits);
+    d.cAccumBits = static_cast<BYTE>(traits.accumBits);
+    d.cAccumRedBits = static_cast<BYTE>(Config(visual, GLX_ACCUM_RED_SIZE));
+    d.cAccumGreenBits = static_cast<BYTE>(Config(visual, GLX_ACCUM_GREEN_SIZE));
+    d.cAccumBlueBits = static_cast<BYTE>(Config(visual, GLX_ACCUM_BLUE_SIZE));
+    d.cAccumAlphaBits = static_cast<BYTE>(Config(visual, GLX_ACCUM_ALPHA_SIZE));
+    d.cDepthBits = static_cast<BYTE>(traits.depthBits);
+    d.cStencilBits = static_cast<BYTE>(traits.stencilBits);
+    d.cAuxBuffers = static_cast<BYTE>(Config(visual, GLX_AUX_BUFFERS));
+    d.iLayerType = PFD_MAIN_PLANE;
+    *pfd = d;
+    return count;
+}
+
+// The pixel format's visual of a device context, for WGL; null before SetPixelFormat.
+const XVisualInfo* VisualOf(HDC dc)
+{
+    PlatformDC* record = DCFromHandle(dc);
+    if (!record || !record->window->pixelFormat)
+        return nullptr;
+    return &g_platform.formats[record->window->pixelFormat - 1];
+}
+
+PlatformDC* DeviceContextOf(HDC dc)
+{
+    return DCFromHandle(dc);
+}

@@ -1,0 +1,117 @@
+// The layer's own records behind the Win32 handles, and its one state struct.
+// Internal to platform/: FLTK and Xlib types may appear here, never in windows.h.
+#ifndef ROBOT_OXEL_PLATFORM_STATE_H
+#define ROBOT_OXEL_PLATFORM_STATE_H
+
+#include <windows.h>
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <GL/glx.h>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "resource_script.h"
+
+class Fl_Window;
+class Fl_Menu_Bar;
+class Fl_Widget;
+struct Fl_Menu_Item;
+
+struct PlatformPalette {
+    std::vector<PALETTEENTRY> entries;
+    Colormap colormap; // made on first realisation on a colour-mapped visual
+};
+
+struct PlatformWindow;
+
+struct PlatformDC {
+    PlatformWindow* window;
+    PlatformPalette* palette; // selected palette, or null
+};
+
+struct PlatformMenu {
+    std::vector<Fl_Menu_Item> items; // FLTK's flat array: popups, their items, terminators
+    std::vector<UINT> checked;       // ids that carry a check mark, as the program set them
+    Fl_Menu_Bar* bar;
+    PlatformWindow* owner;
+};
+
+struct PlatformControl {
+    int id;
+    Fl_Widget* widget;
+};
+
+enum WindowKind { KIND_MAIN, KIND_DIALOG };
+
+struct PlatformWindow {
+    WindowKind kind;
+    WNDPROC proc;      // main windows
+    DLGPROC dialogProc; // dialogs
+    Fl_Window* frame;  // the top-level FLTK window (menu bar + client area)
+    PlatformMenu* menu;
+    int menuHeight;    // pixels above the client area
+    PlatformDC dc;
+    Window glWindow;   // X window of the client area, made with the pixel format
+    int pixelFormat;   // 1-based index into PlatformState::formats, 0 before SetPixelFormat
+    Colormap glColormap;
+    int clientWidth;
+    int clientHeight;
+    bool invalid;      // needs WM_PAINT
+    bool minimised;
+    bool destroying;
+    std::vector<PlatformControl> controls; // dialogs
+    bool ended;        // dialogs: EndDialog was called
+    INT_PTR result;
+};
+
+struct PlatformState {
+    Display* display;
+    bool classRegistered;
+    WNDCLASS windowClass;
+    std::string className;
+    std::vector<PlatformWindow*> windows; // live windows; handles are checked against it
+    std::deque<MSG> queue;                // posted messages, in order
+    bool quitPosted;
+    int quitCode;
+    std::vector<XVisualInfo> formats;     // pixel formats: GL-capable visuals, index + 1
+    bool resourcesParsed;
+    ResourceScript resources;
+    std::string lastError;
+};
+
+extern PlatformState g_platform;
+
+// Records why a call failed ("GLX: no double-buffered RGBA visual"); the
+// caller returns FALSE or NULL as Win32 does.
+void ReportError(const char* area, const char* format, ...);
+
+// Opens the X display for FLTK and GLX on first use; false if there is none.
+bool OpenDisplay();
+
+// The live record behind a handle, or null for a stale or foreign one.
+PlatformWindow* WindowFromHandle(HWND window);
+HWND HandleOf(PlatformWindow* window);
+
+// Calls the window's procedure directly, as Win32's SendMessage does.
+LRESULT SendToWindow(PlatformWindow* window, UINT message, WPARAM wParam, LPARAM lParam);
+void PostToQueue(PlatformWindow* window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Fetches the next message to dispatch, waiting in the toolkit; false on WM_QUIT.
+bool NextMessage(MSG* msg);
+
+const ResourceScript& Resources();
+
+PlatformMenu* CreateMenuBar(PlatformWindow* owner, const MenuTemplate& menu, int width, int height);
+void DestroyMenuBar(PlatformMenu* menu);
+
+// The live device context behind a handle, and its pixel format's visual (null before one is set).
+PlatformDC* DeviceContextOf(HDC dc);
+const XVisualInfo* VisualOf(HDC dc);
+
+// The client area's X window, made by SetPixelFormat with the chosen visual.
+bool CreateGlWindow(PlatformWindow* window, const XVisualInfo& visual);
+
+#endif

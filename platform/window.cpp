@@ -1,0 +1,313 @@
+// USER32 windows over FLTK: one top-level FLTK window holding the menu bar
+// and, below it, the client area, an X window of the pixel format's visual
+// that FLTK never draws on.
+#include "state.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Window.H>
+#include <FL/fl_draw.H>
+#include <FL/x.H>
+#include <string.h>
+
+#include <algorithm>
+
+#include "keys.h"
+
+namespace {
+
+int MenuBarHeight()
+{
+    fl_font(FL_HELVETICA, FL_NORMAL_SIZE);
+    return fl_height() + 8;
+}
+
+void SendSize(PlatformWindow* window, WPARAM kind)
+{
+    int width = kind == SIZE_MINIMIZED ? 0 : window->clientWidth;
+    int height = kind == SIZE_MINIMIZED ? 0 : window->clientHeight;
+    SendToWindow(window, WM_SIZE, kind, MAKELPARAM(width, height));
+}
+
+class MainFrame : public Fl_Window {
+public:
+    MainFrame(PlatformWindow* owner, int x, int y, int width, int height, const char* title)
+        : Fl_Window(x, y, width, height, title), owner_(owner)
+    {
+    }
+
+    int handle(int event) override
+    {
+        switch (event) {
+        case FL_KEYBOARD:
+            // NOTE: Alt combinations are Win32's WM_SYSKEYDOWN: they belong to the menu bar.
+            if (IsSystemKey(Fl::event_key(), Fl::event_state()))
+                return 0;
+            // Arrows included: they never reach FLTK's focus navigation.
+            if (UINT vk = TranslateKey(Fl::event_key()))
+                PostToQueue(owner_, WM_KEYDOWN, vk, 1);
+            return 1;
+        case FL_KEYUP:
+            return 1;
+        case FL_FOCUS:
+            if (owner_->dc.palette)
+                SendToWindow(owner_, WM_QUERYNEWPALETTE, 0, 0);
+            return 1;
+        case FL_HIDE:
+            // NOTE: FLTK reports an iconified window as hidden; Win32 reports a 0 x 0 client.
+            if (shown() && !owner_->destroying && !owner_->minimised) {
+                owner_->minimised = true;
+                SendSize(owner_, SIZE_MINIMIZED);
+            }
+            break;
+        case FL_SHOW:
+            if (owner_->minimised) {
+                owner_->minimised = false;
+                owner_->invalid = true;
+                SendSize(owner_, SIZE_RESTORED);
+            }
+            break;
+        }
+        return Fl_Window::handle(event);
+    }
+
+    void resize(int x, int y, int width, int height) override
+    {
+        bool sized = width != w() || height != h();
+        Fl_Window::resize(x, y, width, height);
+        if (!sized || owner_->destroying)
+            return;
+        int menuHeight = owner_->menuHeight;
+        owner_->clientWidth = width;
+        owner_->clientHeight = std::max(0, height - menuHeight);
+        if (owner_->glWindow)
+            XMoveResizeWindow(g_platform.display, owner_->glWindow, 0, menuHeight,
+                              std::max(1, owner_->clientWidth), std::max(1, owner_->clientHeight));
+        // CS_HREDRAW | CS_VREDRAW: every size change repaints the whole client area.
+        owner_->invalid = true;
+        SendSize(owner_, SIZE_RESTORED);
+    }
+
+private:
+    PlatformWindow* owner_;
+};
+
+// The close box; FLTK also calls this for Escape, which is a key here instead.
+void OnFrameCallback(Fl_Widget*, void* data)
+{
+    if (Fl::event() == FL_CLOSE)
+        PostToQueue(static_cast<PlatformWindow*>(data), WM_CLOSE, 0, 0);
+}
+
+// Events on the client area's X window, which FLTK does not know.
+int OnForeignEvent(int)
+{
+    const XEvent* event = fl_xevent;
+    if (!event)
+        return 0;
+    for (PlatformWindow* window : g_platform.windows) {
+        if (!window->glWindow || event->xany.window != window->glWindow)
+            continue;
+        if (event->type == Expose) {
+            window->invalid = true;
+            return 1;
+        }
+        if (event->type == ColormapNotify && event->xcolormap.state == ColormapUninstalled &&
+            window->dc.palette) {
+            SendToWindow(window, WM_PALETTECHANGED, 0, 0);
+            return 1;
+        }
+    }
+    return 0;
+}
+
+} // namespace
+
+bool CreateGlWindow(PlatformWindow* window, const XVisualInfo& visual)
+{
+    Display* display = g_platform.display;
+    Window root = RootWindow(display, visual.screen);
+    XSetWindowAttributes attributes = {};
+    window->glColormap = XCreateColormap(display, root, visual.visual, AllocNone);
+    attributes.colormap = window->glColormap;
+    attributes.border_pixel = 0;
+    attributes.background_pixmap = None; // no class background: nothing is erased before a paint
+    attributes.event_mask = ExposureMask | ColormapChangeMask;
+    // Made unmapped under the root; ShowWindow moves it into the frame below the menu bar.
+    window->glWindow = XCreateWindow(
+        display, root, 0, 0, std::max(1, window->clientWidth), std::max(1, window->clientHeight), 0,
+        visual.depth, InputOutput, visual.visual,
+        CWColormap | CWBorderPixel | CWBackPixmap | CWEventMask, &attributes);
+    XSync(display, False);
+    static bool handlerAdded = false;
+    if (!handlerAdded) {
+        Fl::add_handler(OnForeignEvent);
+        handlerAdded = true;
+    }
+    return window->glWindow != 0;
+}
+
+ATOM WINAPI RegisterClass(const WNDCLASS* windowClass)
+{
+    if (g_platform.classRegistered || !windowClass->lpszClassName || !windowClass->lpfnWndProc) {
+        ReportError("USER32", "only one window class can be registered");
+        return 0;
+    }
+    g_platform.windowClass = *windowClass;
+    g_platform.className = windowClass->lpszClassName;
+    g_platform.windowClass.lpszClassName = g_platform.className.c_str();
+    g_platform.classRegistered = true;
+    return 1;
+}
+
+HWND WINAPI CreateWindowEx(DWORD, LPCSTR className, LPCSTR windowName, DWORD, int x, int y,
+                           int width, int height, HWND, HMENU, HINSTANCE, LPVOID)
+{
+    g_platform.lastError.clear();
+    if (!OpenDisplay())
+        return NULL;
+    if (!g_platform.classRegistered || !className || g_platform.className != className) {
+        ReportError("USER32", "window class '%s' is not registered", className ? className : "");
+        return NULL;
+    }
+    const WNDCLASS& windowClass = g_platform.windowClass;
+    const MenuTemplate* menuTemplate = nullptr;
+    if (windowClass.lpszMenuName) {
+        if (!IS_INTRESOURCE(windowClass.lpszMenuName) ||
+            !(menuTemplate = FindMenuTemplate(Resources(), LOWORD(windowClass.lpszMenuName)))) {
+            ReportError("USER32", "menu resource not found");
+            return NULL;
+        }
+    }
+
+    auto* window = new PlatformWindow();
+    window->kind = KIND_MAIN;
+    window->proc = windowClass.lpfnWndProc;
+    window->dc.window = window;
+    auto* frame = new MainFrame(window, x, y, width, height, windowName);
+    window->frame = frame;
+    frame->callback(OnFrameCallback, window);
+    frame->begin();
+    int menuHeight = menuTemplate ? MenuBarHeight() : 0;
+    window->menuHeight = menuHeight;
+    if (menuTemplate)
+        window->menu = CreateMenuBar(window, *menuTemplate, width, menuHeight);
+    auto* client = new Fl_Box(0, menuHeight, width, height - menuHeight);
+    frame->resizable(client);
+    frame->end();
+    window->clientWidth = width;
+    window->clientHeight = std::max(0, height - menuHeight);
+    window->invalid = true;
+    g_platform.windows.push_back(window);
+
+    // NOTE: Win32 sends WM_CREATE and then WM_SIZE before CreateWindowEx returns.
+    if (SendToWindow(window, WM_CREATE, 0, 0) == -1) {
+        if (g_platform.lastError.empty())
+            ReportError("USER32", "the window refused to be created");
+        std::string cause = g_platform.lastError;
+        DestroyWindow(HandleOf(window));
+        g_platform.lastError = cause;
+        return NULL;
+    }
+    SendSize(window, SIZE_RESTORED);
+    return HandleOf(window);
+}
+
+BOOL WINAPI ShowWindow(HWND handle, int cmdShow)
+{
+    PlatformWindow* window = WindowFromHandle(handle);
+    if (!window || !window->frame)
+        return FALSE;
+    BOOL wasVisible = window->frame->visible() ? TRUE : FALSE;
+    if (cmdShow == SW_HIDE) {
+        window->frame->hide();
+        return wasVisible;
+    }
+    bool first = !window->frame->shown();
+    window->frame->show();
+    if (first && window->glWindow) {
+                XReparentWindow(g_platform.display, window->glWindow, fl_xid(window->frame), 0,
+                        window->menuHeight);
+        XMapWindow(g_platform.display, window->glWindow);
+    }
+    if (cmdShow == SW_MINIMIZE || cmdShow == SW_SHOWMINIMIZED)
+        window->frame->iconize();
+    return wasVisible;
+}
+
+BOOL WINAPI UpdateWindow(HWND handle)
+{
+    PlatformWindow* window = WindowFromHandle(handle);
+    if (!window)
+        return FALSE;
+    if (window->invalid && window->frame && window->frame->shown() && !window->minimised)
+        SendToWindow(window, WM_PAINT, 0, 0);
+    return TRUE;
+}
+
+BOOL WINAPI DestroyWindow(HWND handle)
+{
+    PlatformWindow* window = WindowFromHandle(handle);
+    if (!window || window->destroying || window->kind != KIND_MAIN)
+        return FALSE;
+    window->destroying = true;
+    window->frame->hide();
+    SendToWindow(window, WM_DESTROY, 0, 0);
+    if (window->glWindow) {
+        XDestroyWindow(g_platform.display, window->glWindow);
+        window->glWindow = 0;
+    }
+    if (window->glColormap) {
+        XFreeColormap(g_platform.display, window->glColormap);
+        window->glColormap = 0;
+    }
+    if (window->menu) {
+        DestroyMenuBar(window->menu);
+        window->menu = nullptr;
+    }
+    auto& live = g_platform.windows;
+    live.erase(std::remove(live.begin(), live.end(), window), live.end());
+    Fl::delete_widget(window->frame);
+    delete window;
+    return TRUE;
+}
+
+LRESULT WINAPI DefWindowProc(HWND window, UINT message, WPARAM, LPARAM)
+{
+    if (message == WM_CLOSE)
+        DestroyWindow(window);
+    return 0;
+}
+
+BOOL WINAPI InvalidateRect(HWND handle, const RECT*, BOOL)
+{
+    PlatformWindow* window = WindowFromHandle(handle);
+    if (!window)
+        return FALSE;
+    window->invalid = true;
+    return TRUE;
+}
+
+// Only the whole client area is tracked: a partial rectangle leaves it invalid.
+BOOL WINAPI ValidateRect(HWND handle, const RECT* rect)
+{
+    PlatformWindow* window = WindowFromHandle(handle);
+    if (!window)
+        return FALSE;
+    if (!rect)
+        window->invalid = false;
+    return TRUE;
+}
+
+// FLTK's default cursor is the arrow; the handle only has to be non-null.
+HCURSOR WINAPI LoadCursor(HINSTANCE, LPCSTR)
+{
+    static int arrow;
+    return reinterpret_cast<HCURSOR>(&arrow);
+}
+
+HDC WINAPI GetDC(HWND handle)
+{
+    PlatformWindow* window = WindowFromHandle(handle);
+    return window ? reinterpret_cast<HDC>(&window->dc) : NULL;
+}
