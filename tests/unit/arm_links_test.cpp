@@ -3,7 +3,7 @@
 #include <tuple>
 
 #include "geometry/solids.h"
-#include "solid_checks.h"
+#include "recorded_test.h"
 
 namespace {
 
@@ -98,15 +98,6 @@ TEST_F(UpperArm, FarEndMissesTheBodyByTwoThousandths)
     ExpectPoint(rim[9].local, -60.0019, 10.0, 0.0, 0.00005);
 }
 
-TEST_F(UpperArm, FacesAreWoundCounterClockwiseFromOutside)
-{
-    DrawUpperArm();
-    const GlPoint inside[] = {{0, 0, 5}, {0, 0, 5}, {0, 0, 5}, {-30, 0, 5},
-                              {-60, 0, 5}, {-60, 0, 5}, {-60, 0, 5}};
-    for (size_t i = 0; i < GlPrimitives().size(); i++)
-        ExpectWoundOutwards(GlPrimitives()[i], inside[i]);
-}
-
 TEST_F(Forearm, IsFanFanStripQuadsOf58Vertices)
 {
     DrawForearm();
@@ -121,14 +112,6 @@ TEST_F(Forearm, IsARoundedEndAndATaperedBodyClosedByAFlatFace)
     const std::vector<GlVertex>& rim = GlPrimitives()[0].vertices;
     ExpectPoint(rim[1].local, 0.0, 10.0, 0.0, 0.0);
     ExpectPoint(rim[9].local, 0.0009, -10.0, 0.0, 0.00005);
-}
-
-TEST_F(Forearm, FacesAreWoundCounterClockwiseFromOutside)
-{
-    DrawForearm();
-    const GlPoint inside[] = {{0, 0, 5}, {0, 0, 5}, {0, 0, 5}, {-25, 0, 5}};
-    for (size_t i = 0; i < GlPrimitives().size(); i++)
-        ExpectWoundOutwards(GlPrimitives()[i], inside[i]);
 }
 
 } // namespace

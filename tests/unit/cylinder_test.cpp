@@ -1,7 +1,7 @@
 #include <math.h>
 
 #include "geometry/solids.h"
-#include "solid_checks.h"
+#include "recorded_test.h"
 
 namespace {
 
@@ -85,13 +85,6 @@ TEST_F(Cylinder, EachCallEmitsAfresh)
     const std::vector<GlCall>& calls = GlCalls();
     ASSERT_EQ(calls.size(), 2 * (70u + 6u));
     EXPECT_TRUE(std::equal(calls.begin(), calls.begin() + 76, calls.begin() + 76));
-}
-
-TEST_F(Cylinder, FacesAreWoundCounterClockwiseFromOutside)
-{
-    DrawCylinder(20.0, 20.0);
-    for (const GlPrimitive& p : GlPrimitives())
-        ExpectWoundOutwards(p, {0.0, 0.0, 10.0});
 }
 
 } // namespace

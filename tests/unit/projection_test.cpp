@@ -1,7 +1,7 @@
 #include <math.h>
 
 #include "render/projection.h"
-#include "solid_checks.h"
+#include "recorded_test.h"
 
 namespace {
 

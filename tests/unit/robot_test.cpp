@@ -1,8 +1,10 @@
 #include <math.h>
 
+#include <algorithm>
+
 #include "geometry/solids.h"
 #include "render/scene.h"
-#include "solid_checks.h"
+#include "recorded_test.h"
 
 namespace {
 
@@ -10,6 +12,18 @@ namespace {
 const size_t kBase = 0, kColumn = 3, kTurret = 6, kAxle = 9, kUpperArm = 12, kForearm = 19, kEnd = 23;
 
 class Robot : public RecordedTest {};
+
+// Scene-space corners of the box around primitives [first, last).
+std::pair<GlPoint, GlPoint> SceneBounds(size_t first, size_t last)
+{
+    GlPoint lo = {1e300, 1e300, 1e300}, hi = {-1e300, -1e300, -1e300};
+    for (size_t p = first; p < last; p++)
+        for (const GlVertex& v : GlPrimitives()[p].vertices) {
+            lo = {std::min(lo.x, v.scene.x), std::min(lo.y, v.scene.y), std::min(lo.z, v.scene.z)};
+            hi = {std::max(hi.x, v.scene.x), std::max(hi.y, v.scene.y), std::max(hi.z, v.scene.z)};
+        }
+    return {lo, hi};
+}
 
 GlPoint Scene(size_t primitive, size_t vertex)
 {

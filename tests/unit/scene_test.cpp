@@ -1,7 +1,7 @@
 #include "geometry/solids.h"
 #include "render/scene.h"
 #include "render/view_state.h"
-#include "solid_checks.h"
+#include "recorded_test.h"
 
 namespace {
 
