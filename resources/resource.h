@@ -12,6 +12,11 @@
 #define IDM_ARM2 40013
 #define IDM_ROBOT 40014
 
+// Unnamed controls. The real <windows.h> lacks it (winres.h has it).
+#ifndef IDC_STATIC
+#define IDC_STATIC (-1)
+#endif
+
 #define IDC_GL_VENDOR 1000
 #define IDC_GL_RENDERER 1001
 #define IDC_GL_VERSION 1002
