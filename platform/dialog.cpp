@@ -27,7 +27,9 @@ BaseUnits MeasureBaseUnits(const DialogTemplate& dialog)
 {
     int points = dialog.fontPoints ? dialog.fontPoints : 8;
     BaseUnits units;
-    units.fontPixels = (points * 96 + 36) / 72; // a 96 dpi screen, as Win32 assumes by default
+    // A 96 dpi screen, as Win32 assumes. Truncated: FLTK's 10 px sans then has
+    // Win32's base units for 8 point MS Sans Serif (6 x 13), so layouts keep their size.
+    units.fontPixels = points * 96 / 72;
     fl_font(FL_HELVETICA, units.fontPixels);
     double alphabet = fl_width("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
     units.x = (static_cast<int>(alphabet) / 26 + 1) / 2;
@@ -100,7 +102,8 @@ Fl_Widget* CreateControl(const ControlTemplate& control, const BaseUnits& units)
         return widget;
     } else {
         // Opaque, so new text replaces the old without leaving traces.
-        widget = new Fl_Box(FL_FLAT_BOX, x, y, width, height, nullptr);
+        // NOTE: FLTK insets left- and right-aligned labels by 3 px; Win32 draws from the edge.
+        widget = new Fl_Box(FL_FLAT_BOX, x - 3, y, width + 6, height, nullptr);
         Fl_Align side = control.kind == "CTEXT"   ? FL_ALIGN_CENTER
                         : control.kind == "RTEXT" ? FL_ALIGN_RIGHT
                                                   : FL_ALIGN_LEFT;

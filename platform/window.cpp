@@ -49,6 +49,9 @@ public:
             return 1;
         case FL_KEYUP:
             return 1;
+        case FL_PUSH:
+            take_focus();
+            break;
         case FL_FOCUS:
             if (owner_->dc.palette)
                 SendToWindow(owner_, WM_QUERYNEWPALETTE, 0, 0);
@@ -229,6 +232,8 @@ BOOL WINAPI ShowWindow(HWND handle, int cmdShow)
                 XReparentWindow(g_platform.display, window->glWindow, fl_xid(window->frame), 0,
                         window->menuHeight);
         XMapWindow(g_platform.display, window->glWindow);
+        // Keys go to the focus widget; without one FLTK only tries them as shortcuts.
+        window->frame->take_focus();
     }
     if (cmdShow == SW_MINIMIZE || cmdShow == SW_SHOWMINIMIZED)
         window->frame->iconize();
