@@ -8,6 +8,7 @@
 #include <GL/glx.h>
 #include <X11/Xlib.h>
 #include <math.h>
+#include <stdlib.h>
 
 #include <vector>
 
