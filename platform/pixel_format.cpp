@@ -57,6 +57,11 @@ VisualTraits TraitsOf(const XVisualInfo& visual)
 const std::vector<XVisualInfo>& Formats()
 {
     if (g_platform.formats.empty() && g_platform.display) {
+        int errorBase, eventBase;
+        if (!glXQueryExtension(g_platform.display, &errorBase, &eventBase)) {
+            ReportError("GLX", "the X server offers no GLX extension");
+            return g_platform.formats;
+        }
         XVisualInfo pattern = {};
         pattern.screen = DefaultScreen(g_platform.display);
         int count = 0;

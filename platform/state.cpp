@@ -9,8 +9,11 @@
 
 PlatformState g_platform;
 
+// The first failure names the cause; what fails after it is only a consequence.
 void ReportError(const char* area, const char* format, ...)
 {
+    if (!g_platform.lastError.empty())
+        return;
     char text[512];
     va_list args;
     va_start(args, format);

@@ -85,7 +85,7 @@ struct PlatformState {
 extern PlatformState g_platform;
 
 // Records why a call failed ("GLX: no double-buffered RGBA visual"); the
-// caller returns FALSE or NULL as Win32 does.
+// caller returns FALSE or NULL as Win32 does. CreateWindowEx clears it.
 void ReportError(const char* area, const char* format, ...);
 
 // Opens the X display for FLTK and GLX on first use; false if there is none.
