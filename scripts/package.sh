@@ -3,6 +3,10 @@
 # With --check, then checks the package: its files and dependencies, lintian,
 # the menu entry and manual page, and an install, start and removal with apt.
 set -euo pipefail
+case "${1:-}" in
+    "" | --check) ;;
+    *) echo "usage: scripts/package.sh [--check]" >&2; exit 2 ;;
+esac
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh --package
 
@@ -22,8 +26,8 @@ cmake --build build-pkg -j2
 rm -f build-pkg/robot-oxel_*.deb
 (cd build-pkg && cpack -G DEB)
 deb=$(ls build-pkg/robot-oxel_*.deb)
+echo "$deb"
 
 if [ "${1:-}" = --check ]; then
     bash tests/package/check-package.sh "$deb"
 fi
-echo "$deb"
