@@ -34,67 +34,44 @@ void DrawRoundedEnd(double cx, double r, double a0, double a1)
     glEnd();
 }
 
+// Link bodies, one planar face per run of four vertices: bottom (z = 0), top
+// (z = 10), +Y side, -Y side, and for the forearm its flat end face at x = -50.
+const double kUpperArmBody[16][3] = {
+    {0, -15, 0},  {-60, -10, 0},  {-60, 10, 0},   {0, 15, 0},
+    {0, -15, 10}, {0, 15, 10},    {-60, 10, 10},  {-60, -10, 10},
+    {0, 15, 10},  {0, 15, 0},     {-60, 10, 0},   {-60, 10, 10},
+    {0, -15, 10}, {-60, -10, 10}, {-60, -10, 0},  {0, -15, 0},
+};
+
+const double kForearmBody[20][3] = {
+    {0, -10, 0},   {-50, -5, 0},  {-50, 5, 0},  {0, 10, 0},
+    {0, -10, 10},  {0, 10, 10},   {-50, 5, 10}, {-50, -5, 10},
+    {0, 10, 10},   {0, 10, 0},    {-50, 5, 0},  {-50, 5, 10},
+    {0, -10, 10},  {-50, -5, 10}, {-50, -5, 0}, {0, -10, 0},
+    {-50, 5, 10},  {-50, 5, 0},   {-50, -5, 0}, {-50, -5, 10},
+};
+
+void DrawBody(const double (*vertices)[3], int count)
+{
+    glBegin(GL_QUADS);
+    for (int i = 0; i < count; i++)
+        glVertex3d(vertices[i][0], vertices[i][1], vertices[i][2]);
+    glEnd();
+}
+
 } // namespace
 
+// Pivot end of radius 15, body tapering from width 30 to 20, far end of radius 10.
 void DrawUpperArm()
 {
     DrawRoundedEnd(0.0, 15.0, 0.0, kHalfTurn);
-
-    // Body tapering from width 30 at the pivot to 20 at x = -60, one planar face per quad.
-    glBegin(GL_QUADS);
-    glVertex3d(0.0, -15.0, 0.0);
-    glVertex3d(-60.0, -10.0, 0.0);
-    glVertex3d(-60.0, 10.0, 0.0);
-    glVertex3d(0.0, 15.0, 0.0);
-
-    glVertex3d(0.0, -15.0, 10.0);
-    glVertex3d(0.0, 15.0, 10.0);
-    glVertex3d(-60.0, 10.0, 10.0);
-    glVertex3d(-60.0, -10.0, 10.0);
-
-    glVertex3d(0.0, 15.0, 10.0);
-    glVertex3d(0.0, 15.0, 0.0);
-    glVertex3d(-60.0, 10.0, 0.0);
-    glVertex3d(-60.0, 10.0, 10.0);
-
-    glVertex3d(0.0, -15.0, 10.0);
-    glVertex3d(-60.0, -10.0, 10.0);
-    glVertex3d(-60.0, -10.0, 0.0);
-    glVertex3d(0.0, -15.0, 0.0);
-    glEnd();
-
+    DrawBody(kUpperArmBody, 16);
     DrawRoundedEnd(-60.0, 10.0, kHalfTurn, kFullTurn);
 }
 
+// Pivot end of radius 10, body tapering from width 20 to 10, no far rounded end.
 void DrawForearm()
 {
     DrawRoundedEnd(0.0, 10.0, 0.0, kHalfTurn);
-
-    // Body tapering from width 20 at the pivot to 10 at x = -50, closed by a flat end face.
-    glBegin(GL_QUADS);
-    glVertex3d(0.0, -10.0, 0.0);
-    glVertex3d(-50.0, -5.0, 0.0);
-    glVertex3d(-50.0, 5.0, 0.0);
-    glVertex3d(0.0, 10.0, 0.0);
-
-    glVertex3d(0.0, -10.0, 10.0);
-    glVertex3d(0.0, 10.0, 10.0);
-    glVertex3d(-50.0, 5.0, 10.0);
-    glVertex3d(-50.0, -5.0, 10.0);
-
-    glVertex3d(0.0, 10.0, 10.0);
-    glVertex3d(0.0, 10.0, 0.0);
-    glVertex3d(-50.0, 5.0, 0.0);
-    glVertex3d(-50.0, 5.0, 10.0);
-
-    glVertex3d(0.0, -10.0, 10.0);
-    glVertex3d(-50.0, -5.0, 10.0);
-    glVertex3d(-50.0, -5.0, 0.0);
-    glVertex3d(0.0, -10.0, 0.0);
-
-    glVertex3d(-50.0, 5.0, 10.0);
-    glVertex3d(-50.0, 5.0, 0.0);
-    glVertex3d(-50.0, -5.0, 0.0);
-    glVertex3d(-50.0, -5.0, 10.0);
-    glEnd();
+    DrawBody(kForearmBody, 20);
 }
