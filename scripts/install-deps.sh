@@ -17,10 +17,13 @@ if [ "${1:-}" = --package ]; then
     packages+=(dpkg-dev file lintian desktop-file-utils man-db groff-base)
 fi
 
+# Only the native (or arch-independent) build counts: with a foreign
+# architecture enabled, a package may be listed once per architecture.
+native=$(dpkg --print-architecture)
 missing=()
 for p in "${packages[@]}"; do
-    status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
-    [ "$status" = "install ok installed" ] || missing+=("$p")
+    status=$(dpkg-query -W -f='${Architecture} ${Status}\n' "$p" 2>/dev/null || true)
+    grep -qE "^($native|all) install ok installed$" <<<"$status" || missing+=("$p")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
