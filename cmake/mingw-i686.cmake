@@ -26,8 +26,10 @@ set(CMAKE_CXX_FLAGS_INIT "-msse2 -mfpmath=sse")
 execute_process(COMMAND ${CMAKE_C_COMPILER} -print-file-name=CRT_fp8.o
                 OUTPUT_VARIABLE MINGW_CRT_FP8 OUTPUT_STRIP_TRAILING_WHITESPACE)
 # Static C and C++ run-times: the .exe runs without MinGW's DLLs beside it.
+# A DLL exports all its functions, but keeps to itself the run-time pieces
+# that ld does not filter out by itself, which would clash with the .exe's.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static ${MINGW_CRT_FP8}")
-set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static")
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static -Wl,--exclude-libs=libgcc_eh.a:libwinpthread.a")
 
 # Lets ctest run the test programs, and CMake any it must run, under Wine.
 set(CMAKE_CROSSCOMPILING_EMULATOR wine)
