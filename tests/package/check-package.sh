@@ -29,12 +29,12 @@ Check() {  # Check DESCRIPTION COMMAND...: passes when COMMAND succeeds
     if "$@"; then Pass "$what"; else Fail "$what"; fi
 }
 
-field() { dpkg-deb -f "$deb" "$1"; }
-Check "package is named robot-oxel" test "$(field Package)" = robot-oxel
-Check "section is graphics" test "$(field Section)" = graphics
-Check "maintainer is the developers" test "$(field Maintainer)" = "Robot Oxel developers"
+Field() { dpkg-deb -f "$deb" "$1"; }
+Check "package is named robot-oxel" test "$(Field Package)" = robot-oxel
+Check "section is graphics" test "$(Field Section)" = graphics
+Check "maintainer is the developers" test "$(Field Maintainer)" = "Robot Oxel developers"
 Check "description has a synopsis and a long text" \
-    test -n "$(field Description | sed -n 1p)" -a "$(field Description | wc -l)" -ge 3
+    test -n "$(Field Description | sed -n 1p)" -a "$(Field Description | wc -l)" -ge 3
 
 root=$scratch/root
 dpkg -x "$deb" "$root"
@@ -48,8 +48,8 @@ Check "icon is installed" test -f "$root/usr/share/icons/hicolor/scalable/apps/r
 Check "copyright file is installed" test -f "$root/usr/share/doc/robot-oxel/copyright"
 
 # The dependencies, as names without versions or alternatives' bars.
-depends=" $(field Depends | tr ',|' '\n\n' | sed 's/(.*)//; s/ //g' | sort -u | tr '\n' ' ') "
-echo "Depends: $(field Depends)"
+depends=" $(Field Depends | tr ',|' '\n\n' | sed 's/(.*)//; s/ //g' | sort -u | tr '\n' ' ') "
+echo "Depends: $(Field Depends)"
 for p in libc6 libstdc++6 libfltk1.3 libglu1-mesa; do
     Check "depends on $p" grep -q " $p " <<<"$depends"
 done
@@ -64,7 +64,7 @@ for soname in $(objdump -p "$root/usr/bin/robot-oxel" | awk '$1 == "NEEDED" {pri
 done
 
 lintian_out=$scratch/lintian.txt
-if lintian --info --pedantic --display-experimental --fail-on error,warning "$deb" >"$lintian_out" 2>&1; then
+if lintian --display-info --pedantic --display-experimental --fail-on error,warning "$deb" >"$lintian_out" 2>&1; then
     Pass "lintian finds no error or warning"
 else
     Fail "lintian finds errors or warnings"
@@ -107,8 +107,8 @@ echo "A minimal Debian pulls: $pulled"
 Check "apt can install it on a minimal Debian" grep -q ' robot-oxel ' <<<" $pulled"
 # Only libraries and the data files of libraries: no headers, no tools.
 others=$(tr ' ' '\n' <<<"$pulled" |
-    grep -vE '^(robot-oxel|lib.*|fonts-.*|.*-(data|common|config))$' | grep -v '^$' || true)
-Check "it pulls only run-time libraries (not: ${others:-none})" test -z "$others"
+    grep -vE '^(robot-oxel|lib.*|fonts-.*|.*-(data|common|config))$' | grep -v '^$' | tr '\n' ' ' || true)
+Check "it pulls only run-time libraries (not: ${others:-none})" test -z "${others// /}"
 Check "it pulls no -dev package" bash -c '! grep -qE -- "-dev(-bin)? " <<<"$1 "' _ "$pulled"
 
 # The real thing: install, start from the menu entry's command, remove.
