@@ -9,11 +9,6 @@
 
 namespace {
 
-long Mismatch(int wanted, int got)
-{
-    return got < wanted ? 16L * (wanted - got) : got - wanted;
-}
-
 int BitCount(unsigned long mask)
 {
     int bits = 0;
@@ -84,19 +79,6 @@ PlatformDC* DCFromHandle(HDC dc)
 }
 
 } // namespace
-
-long PixelFormatDistance(const PIXELFORMATDESCRIPTOR& request, const VisualTraits& visual)
-{
-    bool wantRgba = request.iPixelType == PFD_TYPE_RGBA;
-    bool wantDouble = (request.dwFlags & PFD_DOUBLEBUFFER) != 0;
-    if (visual.level != 0 || visual.rgba != wantRgba || visual.doubleBuffer != wantDouble)
-        return -1;
-    return Mismatch(request.cColorBits, visual.colorBits) * 4 +
-           Mismatch(request.cDepthBits, visual.depthBits) * 2 +
-           Mismatch(request.cAlphaBits, visual.alphaBits) * 2 +
-           Mismatch(request.cStencilBits, visual.stencilBits) +
-           Mismatch(request.cAccumBits, visual.accumBits);
-}
 
 int WINAPI ChoosePixelFormat(HDC dc, const PIXELFORMATDESCRIPTOR* pfd)
 {
