@@ -22,7 +22,9 @@
 
 #define WINAPI
 #define CALLBACK
+#ifndef APIENTRY // <GL/gl.h> may have defined it first
 #define APIENTRY
+#endif
 #define CONST const
 
 typedef int BOOL;
