@@ -46,6 +46,12 @@ Check "menu entry is installed" test -f "$desktop"
 Check "manual page is installed gzipped" gzip -t "$manpage"
 Check "icon is installed" test -f "$root/usr/share/icons/hicolor/scalable/apps/robot-oxel.svg"
 Check "copyright file is installed" test -f "$root/usr/share/doc/robot-oxel/copyright"
+# Both are written by hand: a version bump must reach them too.
+version=$(Field Version)
+Check "changelog's latest entry is version $version" \
+    bash -c 'zcat "$1" | head -n 1 | grep -qF "robot-oxel ($2)"' _ "$root/usr/share/doc/robot-oxel/changelog.gz" "$version"
+Check "manual page names version $version" \
+    bash -c 'zcat "$1" | grep -q "^\.TH .*\"Robot Oxel $2\""' _ "$manpage" "$version"
 
 # The dependencies, as names without versions or alternatives' bars.
 depends=" $(Field Depends | tr ',|' '\n\n' | sed 's/(.*)//; s/ //g' | sort -u | tr '\n' ' ') "
