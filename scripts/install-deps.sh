@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages needed to build, run and test Robot Oxel.
-# With --package, also the tools that build and check the Debian package.
+# With --package, also the tools that build and check the Debian package;
+# with --windows, the Windows cross-build and Wine (scripts/windows-test.sh).
 # Idempotent: silent, and no apt-get update, when everything is already there.
 set -euo pipefail
 
@@ -16,6 +17,12 @@ if [ "${1:-}" = --package ]; then
     # file: CPack's dependency scan needs it before it runs dpkg-shlibdeps.
     packages+=(dpkg-dev file lintian desktop-file-utils man-db groff-base)
 fi
+foreign=() # i386 packages: the 32-bit half of Wine, with Mesa under its opengl32
+if [ "${1:-}" = --windows ]; then
+    packages+=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686 googletest wine fonts-wine)
+    foreign=(wine32 libgl1 libglx-mesa0 libgl1-mesa-dri libxrender1 libxrandr2 libxcursor1
+             libxi6 libxinerama1 libxcomposite1 libxxf86vm1 libxfixes3)
+fi
 
 # Only the native (or arch-independent) build counts: with a foreign
 # architecture enabled, a package may be listed once per architecture.
@@ -24,6 +31,10 @@ missing=()
 for p in "${packages[@]}"; do
     status=$(dpkg-query -W -f='${Architecture} ${Status}\n' "$p" 2>/dev/null || true)
     grep -qE "^($native|all) install ok installed$" <<<"$status" || missing+=("$p")
+done
+for p in "${foreign[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$p:i386" 2>/dev/null || true)
+    [ "$status" = "install ok installed" ] || missing+=("$p:i386")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
@@ -34,5 +45,8 @@ else
 fi
 echo "Installing: ${missing[*]}" >&2
 export DEBIAN_FRONTEND=noninteractive
+if [ ${#foreign[@]} -gt 0 ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    $sudo dpkg --add-architecture i386
+fi
 $sudo apt-get update -qq
 $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
