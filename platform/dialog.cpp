@@ -37,14 +37,15 @@ BaseUnits MeasureBaseUnits(const DialogTemplate& dialog)
     return units;
 }
 
+// Rounded, as Win32's MapDialogRect does.
 int ToPixelsX(const BaseUnits& units, int dialogUnits)
 {
-    return dialogUnits * units.x / 4;
+    return (dialogUnits * units.x + 2) / 4;
 }
 
 int ToPixelsY(const BaseUnits& units, int dialogUnits)
 {
-    return dialogUnits * units.y / 8;
+    return (dialogUnits * units.y + 4) / 8;
 }
 
 // FLTK reads '@' in a label as a symbol; a control's text is shown as it is.

@@ -91,6 +91,14 @@ PlatformMenu* CreateMenuBar(PlatformWindow* owner, const MenuTemplate& menuTempl
     return menu;
 }
 
+// The menu bar's own loop, entered at its first popup, as a click on the bar would.
+void OpenMenuBar(PlatformMenu* menu)
+{
+    Fl_Menu_Bar* bar = menu->bar;
+    bar->picked(menu->items[0].pulldown(bar->x(), bar->y(), bar->w(), bar->h(),
+                                        &menu->items[0], bar, nullptr, 1));
+}
+
 void DestroyMenuBar(PlatformMenu* menu)
 {
     menu->bar->menu(nullptr); // the bar is deleted later, with its window

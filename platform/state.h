@@ -106,6 +106,7 @@ const ResourceScript& Resources();
 
 PlatformMenu* CreateMenuBar(PlatformWindow* owner, const MenuTemplate& menu, int width, int height);
 void DestroyMenuBar(PlatformMenu* menu);
+void OpenMenuBar(PlatformMenu* menu);
 
 // The live device context behind a handle, and its pixel format's visual (null before one is set).
 PlatformDC* DeviceContextOf(HDC dc);

@@ -40,9 +40,14 @@ public:
     {
         switch (event) {
         case FL_KEYBOARD:
-            // NOTE: Alt combinations are Win32's WM_SYSKEYDOWN: they belong to the menu bar.
-            if (IsSystemKey(Fl::event_key(), Fl::event_state()))
-                return 0;
+            // NOTE: Alt combinations are Win32's WM_SYSKEYDOWN: they belong to the menu
+            // bar, and F10 on its own opens it.
+            if (IsSystemKey(Fl::event_key(), Fl::event_state())) {
+                if (Fl::event_key() != FL_F + 10 || !owner_->menu || Fl::event_state(FL_ALT))
+                    return 0;
+                OpenMenuBar(owner_->menu);
+                return 1;
+            }
             // Arrows included: they never reach FLTK's focus navigation.
             if (UINT vk = TranslateKey(Fl::event_key()))
                 PostToQueue(owner_, WM_KEYDOWN, vk, 1);
