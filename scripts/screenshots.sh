@@ -16,6 +16,7 @@ if [ "${1:-}" != --on-display ]; then
 fi
 
 # The end-to-end tests' helpers start the program and work its menus.
+# shellcheck source-path=SCRIPTDIR/..
 source tests/e2e/lib.sh
 
 # Save NAME X Y W H: that part of the screen as docs/images/NAME.png.

@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # Help/About opens the modal "About OpenGL" dialog over the main window.
 # Escape leaves it open; Enter, the OK button and a close request end it;
 # while it is open the main window takes no keys.

@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # The About dialog shows what the running OpenGL implementation reports.
 # Mesa lets the environment change two of its answers: GALLIUM_DRIVER picks
 # another renderer, MESA_GL_VERSION_OVERRIDE another version. Three runs

@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # A close request (WM_DELETE_WINDOW, what a window manager's close box
 # sends) ends the program with code 0, quietly.
 source "$(dirname "$0")/lib.sh"

@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # File/Exit (Alt+F, X) closes the window and ends the program with code 0,
 # quietly.
 source "$(dirname "$0")/lib.sh"

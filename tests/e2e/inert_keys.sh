@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # The keypad's digits are not the main keyboard's: they, like the space bar
 # and letters, leave the robot as it is. A Right press after them is the
 # barrier: once its frame shows, the keys before it have been handled.

@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # Keys 1 to 6 move the robot's waist, shoulder and elbow by 1 degree each:
 # turning a joint by 90 or 180 degrees moves the links to the predicted
 # place, and as many presses of the partner key bring back the same frame.

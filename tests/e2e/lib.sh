@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Helpers shared by the end-to-end tests, sourced by each of them. A test
 # runs on a fresh Xvfb display of its own (tests/with_xvfb.sh) without a
 # window manager, so focus follows the pointer and nothing decorates or
@@ -14,7 +15,7 @@ work=$(mktemp -d)
 app_pid=          # the running program, if any
 main_win=         # its top-level X window
 menu_h=           # height of the menu bar, measured
-client_x= client_y= client_w= client_h=   # the GL client area, root coordinates
+client_x='' client_y='' client_w='' client_h=''   # the GL client area, root coordinates
 last_xwd=         # newest root screenshot, kept for a failure report
 wait_s=10         # how long a picture or window may take to show up
 
@@ -99,6 +100,7 @@ PointAtClient() { xdotool mousemove $((client_x + client_w / 2)) $((client_y + c
 # WaitExit SECONDS: waits for the program to end; exit_code is its code.
 exit_code=
 AppEnded() { ! kill -0 "$app_pid" 2>/dev/null; }
+# shellcheck disable=SC2034 # exit_code is read by the tests
 WaitExit()
 {
     WaitFor "$1" AppEnded || Fail "the program still runs after $1 s"
@@ -179,7 +181,7 @@ Probe()
 # screenshots in a row) on a frame that passes the queries.
 ExpectPicture()
 {
-    local what=$1 queries=$2 deadline=$(($(NowMs) + wait_s * 1000)) previous= digest report
+    local what=$1 queries=$2 deadline=$(($(NowMs) + wait_s * 1000)) previous='' digest report
     while :; do
         Shoot picture
         digest=$(Digest picture)
@@ -197,7 +199,7 @@ ExpectPicture()
 # to settle and keeps it as NAME.
 Remember()
 {
-    local deadline=$(($(NowMs) + wait_s * 1000)) previous= digest
+    local deadline=$(($(NowMs) + wait_s * 1000)) previous='' digest
     while :; do
         Shoot "$@"
         digest=$(Digest "$1")
@@ -348,7 +350,7 @@ FindPopup()
 }
 
 # WaitPopup MIN_HEIGHT: waits for the popup; sets popup_x/y/w/h.
-popup_x= popup_y= popup_w= popup_h=
+popup_x='' popup_y='' popup_w='' popup_h=''
 WaitPopup()
 {
     MIN_POPUP_H=$1

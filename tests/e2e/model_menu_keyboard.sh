@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # The Robot menu, worked from the keyboard (Alt+F, Right to the Robot popup,
 # Down to the item, Enter): each model is drawn as predicted.
 source "$(dirname "$0")/lib.sh"

@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # The Robot menu, worked with the mouse: each model is drawn as predicted,
 # and the popup shows exactly one check mark, on the model shown.
 source "$(dirname "$0")/lib.sh"

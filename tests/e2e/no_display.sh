@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # Without an X display the program cannot open its window: it says so in one
 # line on stderr and ends with a non-zero code, at once.
 source "$(dirname "$0")/lib.sh"

@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # Resizing keeps the picture undistorted and centred: the shorter client
 # side still spans -100..100 units, so the cylinder's rim stays a circle
 # (30 px in radius once that side is 300 px) about the new client centre.

@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # Uncovering the client area repaints it with the same frame: here the
 # About dialog, which opens over the client area, is moved off the window.
 source "$(dirname "$0")/lib.sh"

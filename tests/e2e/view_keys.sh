@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # The arrow keys turn the whole view in steps of 5 degrees: a quarter turn
 # shows the cylinder from its side on the predicted side of the centre, and
 # a full turn of 72 steps brings back the very same frame.

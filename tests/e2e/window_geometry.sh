@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # The main window is titled "Robot Oxel", 400 x 400 at (50, 50), a menu bar
 # across its top and the client area below it, with or without arguments:
 # the program takes no options, not even the toolkit's own.

@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # When the X server goes away under it, the program ends within seconds with
 # a one-line message and a non-zero code, whether idle, with the About
 # dialog open or inside a menu. Each round kills an Xvfb of the test's own.
