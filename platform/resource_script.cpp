@@ -28,7 +28,7 @@ struct Parser {
 const std::pair<const char*, long> kWin32Symbols[] = {
     {"IDOK", IDOK},
     {"IDCANCEL", IDCANCEL},
-    {"IDC_STATIC", IDC_STATIC},
+    {"IDC_STATIC", -1}, // winres.h's, for unnamed controls
     {"DS_SETFONT", DS_SETFONT},
     {"DS_MODALFRAME", DS_MODALFRAME},
     {"WS_POPUP", static_cast<long>(WS_POPUP)},

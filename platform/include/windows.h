@@ -228,7 +228,6 @@ typedef INT_PTR(CALLBACK* DLGPROC)(HWND, UINT, WPARAM, LPARAM);
 
 #define IDOK 1
 #define IDCANCEL 2
-#define IDC_STATIC (-1)
 
 #define DS_SETFONT 0x40L
 #define DS_MODALFRAME 0x80L
