@@ -118,6 +118,9 @@ int OnForeignEvent(int)
             continue;
         if (event->type == Expose) {
             window->invalid = true;
+            // NOTE: an open menu runs FLTK's own loop, not ours; Win32's menu loop still paints.
+            if (Fl::grab() && !window->minimised)
+                SendToWindow(window, WM_PAINT, 0, 0);
             return 1;
         }
         if (event->type == ColormapNotify && event->xcolormap.state == ColormapUninstalled &&
@@ -195,6 +198,7 @@ HWND WINAPI CreateWindowEx(DWORD, LPCSTR className, LPCSTR windowName, DWORD, in
     auto* frame = new MainFrame(window, x, y, width, height, windowName);
     window->frame = frame;
     frame->callback(OnFrameCallback, window);
+    frame->xclass(g_platform.className.c_str());
     frame->begin();
     int menuHeight = menuTemplate ? MenuBarHeight() : 0;
     window->menuHeight = menuHeight;
@@ -261,12 +265,13 @@ BOOL WINAPI DestroyWindow(HWND handle)
     if (!window || window->destroying || window->kind != KIND_MAIN)
         return FALSE;
     window->destroying = true;
-    window->frame->hide();
     SendToWindow(window, WM_DESTROY, 0, 0);
+    // Before the frame: hiding it destroys its X window and every child of it.
     if (window->glWindow) {
         XDestroyWindow(g_platform.display, window->glWindow);
         window->glWindow = 0;
     }
+    window->frame->hide();
     if (window->glColormap) {
         XFreeColormap(g_platform.display, window->glColormap);
         window->glColormap = 0;
