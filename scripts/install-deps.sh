@@ -17,6 +17,10 @@ if [ "${1:-}" = --package ]; then
     # file: CPack's dependency scan needs it before it runs dpkg-shlibdeps.
     packages+=(dpkg-dev file lintian desktop-file-utils man-db groff-base)
 fi
+if [ "${1:-}" = --tools ]; then
+    # scripts/valgrind-session.sh and scripts/bench.sh; glxgears is the benchmark's yardstick.
+    packages+=(valgrind mesa-utils)
+fi
 foreign=() # i386 packages: the 32-bit half of Wine, with Mesa under its opengl32
 if [ "${1:-}" = --windows ]; then
     packages+=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686 googletest wine fonts-wine)
