@@ -1,6 +1,6 @@
 // Doubles must be computed with 53-bit significands from the moment the
 // process starts: the solids' rim loops and the palette's truncations are
-// specified in that arithmetic. On i686 the compiler's default is the x87
+// defined in that arithmetic. On i686 the compiler's default is the x87
 // unit with 64-bit significands, so check both what the compiler emits and
 // what the start-up code left in the x87 unit, which the C library uses.
 #include <float.h>
