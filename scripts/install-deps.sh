@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages needed to build, run and test Robot Oxel.
 # With --package, also the tools that build and check the Debian package;
-# with --windows, the Windows cross-build and Wine (scripts/windows-test.sh).
+# with --windows, the Windows cross-build and Wine (scripts/windows-test.sh);
+# with --tools, valgrind and glxgears (scripts/valgrind-session.sh, scripts/bench.sh).
 # Idempotent: silent, and no apt-get update, when everything is already there.
 set -euo pipefail
 
@@ -11,6 +12,7 @@ packages=(
     fluid  # Debian's FLTK CMake config refers to it; find_package(FLTK) fails without
     libgl1-mesa-dri libglx-mesa0
     libgtest-dev libgmock-dev libbenchmark-dev
+    libxdamage-dev libxtst-dev  # bench/frame_watch sees frames drawn and presses keys through X
     xvfb xauth xdotool x11-apps x11-utils imagemagick
 )
 if [ "${1:-}" = --package ]; then
@@ -18,7 +20,7 @@ if [ "${1:-}" = --package ]; then
     packages+=(dpkg-dev file lintian desktop-file-utils man-db groff-base)
 fi
 if [ "${1:-}" = --tools ]; then
-    # scripts/valgrind-session.sh and scripts/bench.sh; glxgears is the benchmark's yardstick.
+    # glxgears is the benchmark's yardstick.
     packages+=(valgrind mesa-utils)
 fi
 foreign=() # i386 packages: the 32-bit half of Wine, with Mesa under its opengl32
