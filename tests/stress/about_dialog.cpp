@@ -1,7 +1,7 @@
 // Runs the modal About dialog from the menu command and closes it from inside
 // its own message loop: a timer posts to it (Cancel, which must leave it open,
-// stray commands, keys for the main window) and then ends it by OK, by the OK
-// button's click or by the close box's WM_CLOSE.
+// stray commands, keys for the main window, a resize of it) and then ends it by
+// OK, by the OK button's click or by the close box's WM_CLOSE.
 #include "stress.h"
 
 #include <FL/Fl.H>
@@ -16,7 +16,15 @@
 
 namespace {
 
-enum DialogAction { CANCEL, STRAY_COMMAND, MAIN_WINDOW_KEY, CLOSE_BY_OK, CLOSE_BY_CLICK, CLOSE_BY_BOX };
+enum DialogAction {
+    CANCEL,
+    STRAY_COMMAND,
+    MAIN_WINDOW_KEY,
+    MAIN_WINDOW_RESIZE,
+    CLOSE_BY_OK,
+    CLOSE_BY_CLICK,
+    CLOSE_BY_BOX,
+};
 
 struct DialogPlan {
     std::vector<DialogAction> actions; // the last one closes the dialog
@@ -103,6 +111,12 @@ void OnTick(void*)
         g_run.action = step;
         break;
     }
+    case MAIN_WINDOW_RESIZE: {
+        std::string step = g_run.action;
+        ResizeFrame();
+        g_run.action = step;
+        break;
+    }
     case CLOSE_BY_OK:
         Post(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED));
         break;
@@ -121,7 +135,7 @@ void RunAboutDialog()
 {
     g_plan = DialogPlan();
     for (int k = RandomBelow(5); k > 0; k--)
-        g_plan.actions.push_back(static_cast<DialogAction>(RandomBelow(3)));
+        g_plan.actions.push_back(static_cast<DialogAction>(RandomBelow(MAIN_WINDOW_RESIZE + 1)));
     g_plan.actions.push_back(static_cast<DialogAction>(CLOSE_BY_OK + RandomBelow(3)));
     g_run.action = "About, closed after " + std::to_string(g_plan.actions.size() - 1) +
                    " other messages";

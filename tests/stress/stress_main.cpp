@@ -20,7 +20,7 @@ StressRun g_run;
 
 namespace {
 
-const long kDefaultSteps = 3000;
+const long kDefaultSteps = 8000;
 const unsigned kWatchdogSeconds = 120; // a hang inside a modal loop would otherwise stall ctest
 
 uint64_t ChooseSeed()
