@@ -61,6 +61,16 @@ Fl_Menu_Item MakeItem(const char* text, int flags, Fl_Callback* callback, UINT i
     return item;
 }
 
+// Runs inside the menu's own loop, which holds the grab: one Down picks the first item.
+void HighlightFirstItem(void*)
+{
+    if (Fl_Window* popup = Fl::grab()) {
+        Fl::e_keysym = FL_Down;
+        Fl::e_state = 0;
+        Fl::handle(FL_KEYBOARD, popup);
+    }
+}
+
 } // namespace
 
 PlatformMenu* CreateMenuBar(PlatformWindow* owner, const MenuTemplate& menuTemplate, int width,
@@ -89,6 +99,15 @@ PlatformMenu* CreateMenuBar(PlatformWindow* owner, const MenuTemplate& menuTempl
     menu->bar->user_data(menu);
     menu->bar->menu(menu->items.data());
     return menu;
+}
+
+// NOTE: a popup opened with Alt+letter has its first item highlighted on Win32,
+// so Alt+H, Enter picks About; FLTK highlights nothing until Down.
+void BeforeMenuShortcut(PlatformMenu* menu)
+{
+    const Fl_Menu_Item* popup = menu->items[0].find_shortcut(nullptr, true);
+    if (popup && popup->submenu())
+        Fl::add_timeout(0.0, HighlightFirstItem);
 }
 
 // The menu bar's own loop, entered at its first popup, as a click on the bar would.

@@ -107,6 +107,8 @@ const ResourceScript& Resources();
 PlatformMenu* CreateMenuBar(PlatformWindow* owner, const MenuTemplate& menu, int width, int height);
 void DestroyMenuBar(PlatformMenu* menu);
 void OpenMenuBar(PlatformMenu* menu);
+// Called before the menu bar sees an Alt shortcut.
+void BeforeMenuShortcut(PlatformMenu* menu);
 
 // The live device context behind a handle, and its pixel format's visual (null before one is set).
 PlatformDC* DeviceContextOf(HDC dc);

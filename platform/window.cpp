@@ -54,6 +54,10 @@ public:
             return 1;
         case FL_KEYUP:
             return 1;
+        case FL_SHORTCUT:
+            if (owner_->menu && Fl::event_state(FL_ALT))
+                BeforeMenuShortcut(owner_->menu);
+            break;
         case FL_PUSH:
             take_focus();
             break;
