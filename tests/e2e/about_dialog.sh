@@ -34,7 +34,9 @@ Keys Return
 WaitFor "$wait_s" AboutClosed || Fail "Enter did not close the dialog"
 Step "Enter closes the dialog"
 
-OpenAbout
+# As on Windows, a popup opened with Alt+letter starts with its first item highlighted.
+OpenAbout Return
+Step "Alt+H, Enter opens it too"
 "$CLOSE_WINDOW" "$about_win"
 WaitFor "$wait_s" AboutClosed || Fail "WM_DELETE_WINDOW did not close the dialog"
 kill -0 "$app_pid" || Fail "closing the dialog ended the program"

@@ -452,13 +452,14 @@ ChooseModelByKeyboard()
 
 # About dialog.
 about_win=
+# OpenAbout [KEY]: Alt+H, then KEY (default a, the item's mnemonic).
 OpenAbout()
 {
     PointAtClient
     Keys alt+h
     MIN_POPUP_H=1
     WaitFor "$wait_s" FindPopup >/dev/null || Fail "Alt+H opened no popup"
-    Keys a
+    Keys "${1:-a}"
     about_win=$(timeout "$wait_s" xdotool search --sync --onlyvisible --name '^About OpenGL$' | head -n 1) ||
         Fail "no visible 'About OpenGL' window within $wait_s s"
 }
