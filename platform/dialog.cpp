@@ -60,6 +60,28 @@ std::string LiteralLabel(const char* text)
     return label;
 }
 
+// A frame whose caption interrupts its top edge, as Win32 draws a group box.
+class GroupBox : public Fl_Box {
+public:
+    GroupBox(int x, int y, int width, int height) : Fl_Box(x, y, width, height) {}
+
+    void draw() override
+    {
+        fl_font(labelfont(), labelsize());
+        int half = fl_height() / 2;
+        draw_box(FL_ENGRAVED_FRAME, x(), y() + half, w(), h() - half, color());
+        if (!label() || !*label())
+            return;
+        int textWidth = 0;
+        int textHeight = 0;
+        fl_measure(label(), textWidth, textHeight);
+        fl_color(color());
+        fl_rectf(x() + 6, y(), textWidth + 4, fl_height());
+        fl_color(labelcolor());
+        fl_draw(label(), x() + 8, y(), textWidth, fl_height(), FL_ALIGN_LEFT);
+    }
+};
+
 PlatformWindow* OwnerOf(Fl_Widget* widget)
 {
     return static_cast<PlatformWindow*>(widget->window()->user_data());
@@ -93,14 +115,7 @@ Fl_Widget* CreateControl(const ControlTemplate& control, const BaseUnits& units)
                                                  : new Fl_Button(x, y, width, height);
         widget->callback(OnButton, reinterpret_cast<void*>(static_cast<intptr_t>(control.id)));
     } else if (control.kind == "GROUPBOX") {
-        // The caption sits on the frame's top edge, as Win32 draws it.
-        int half = units.fontPixels / 2;
-        widget = new Fl_Box(FL_ENGRAVED_FRAME, x, y + half, width, height - half, nullptr);
-        widget->align(FL_ALIGN_TOP_LEFT | FL_ALIGN_INSIDE);
-        widget->labelsize(units.fontPixels);
-        widget->copy_label((" " + LiteralLabel(control.text.c_str()) + " ").c_str());
-        widget->labelfont(FL_HELVETICA);
-        return widget;
+        widget = new GroupBox(x, y, width, height);
     } else {
         // Opaque, so new text replaces the old without leaving traces.
         // NOTE: FLTK insets left- and right-aligned labels by 3 px; Win32 draws from the edge.
