@@ -99,30 +99,7 @@ ExpectPicture()
     echo "ok: $1"
 }
 
-# Cylinder of radius 20 seen end-on: grey on the rim between its 16 corners,
-# white just outside it and between the caps' spokes, grey at the centre.
-CylinderQueries()
-{
-    awk 'BEGIN {
-        pi = atan2(0, -1); step = pi / 8
-        for (k = 0; k < 16; k++) {
-            a = (k + 0.5) * step
-            printf "grey %.3f %.3f\n", 20 * cos(step / 2) * sin(a), 20 * cos(step / 2) * cos(a)
-            printf "white %.3f %.3f\n", 25 * sin(a), 25 * cos(a)
-            printf "white %.3f %.3f\n", 14 * sin(a), 14 * cos(a)
-        }
-        print "grey 0 0"; print "white 60 60"; print "white -95 90"
-    }'
-}
-
-# The robot at rest, seen from the front: base plate edge-on at y -50..-45
-# (radius 30), the shoulder axle's end at x = -20 about y 15, the forearm
-# hanging down at x 10..20 to its end face at y -35; nothing left of x -30.
-RobotQueries()
-{
-    printf '%s\n' "grey -25 -50" "grey 25 -45" "grey -20 15" "grey 20 -20" "grey 15 -35" \
-        "white -25 -30" "white -50 0" "white 0 60" "white -20 0"
-}
+source "$(dirname "$0")/../e2e/scene_queries.sh"
 
 wineserver -k 2>/dev/null || true
 wine "$exe" >"$work/stdout" 2>"$work/stderr" &
