@@ -3,7 +3,7 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#include "resources/resource.h"
+#include "resource.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include "about_dialog.h"
 #include "main_window.h"
-#include "render/view_state.h"
+#include "view_state.h"
 #include "render_context.h"
-#include "resources/resource.h"
+#include "resource.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "main_window.h"
 
-#include "render/pixel_format.h"
-#include "render/projection.h"
-#include "render/scene.h"
+#include "pixel_format.h"
+#include "projection.h"
+#include "scene.h"
 #include "render_context.h"
 
 namespace {

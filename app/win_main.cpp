@@ -2,7 +2,7 @@
 
 #include "main_window.h"
 #include "render_context.h"
-#include "resources/resource.h"
+#include "resource.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <X11/Xlib.h>
 #include <stdio.h>
 
-#include "render/projection.h"
-#include "render/scene.h"
-#include "render/view_state.h"
+#include "projection.h"
+#include "scene.h"
+#include "view_state.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <GL/gl.h>
 
-#include "geometry/solids.h"
+#include "solids.h"
 
 // One chain of transformations: each one moves everything drawn after it.
 // At rest the base stands on y = -50, the upper arm points at the viewer

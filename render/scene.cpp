@@ -2,7 +2,7 @@
 
 #include <GL/gl.h>
 
-#include "geometry/solids.h"
+#include "solids.h"
 #include "view_state.h"
 
 void DrawScene()

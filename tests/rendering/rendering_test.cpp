@@ -12,9 +12,9 @@
 
 #include <vector>
 
-#include "render/projection.h"
-#include "render/scene.h"
-#include "render/view_state.h"
+#include "projection.h"
+#include "scene.h"
+#include "view_state.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 
 #include <vector>
 
-#include "platform/state.h"
-#include "resources/resource.h"
+#include "state.h"
+#include "resource.h"
 
 namespace {
 

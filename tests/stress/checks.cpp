@@ -7,9 +7,9 @@
 
 #include <algorithm>
 
-#include "app/render_context.h"
-#include "platform/state.h"
-#include "resources/resource.h"
+#include "render_context.h"
+#include "state.h"
+#include "resource.h"
 
 namespace {
 

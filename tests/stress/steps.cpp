@@ -5,8 +5,8 @@
 #include <FL/Fl_Window.H>
 #include <FL/x.H>
 
-#include "platform/state.h"
-#include "resources/resource.h"
+#include "state.h"
+#include "resource.h"
 
 namespace {
 

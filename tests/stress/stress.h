@@ -10,7 +10,7 @@
 #include <random>
 #include <string>
 
-#include "render/view_state.h"
+#include "view_state.h"
 
 struct StressRun {
     uint64_t seed;

@@ -11,10 +11,10 @@
 #include <stdlib.h>
 #include <unistd.h>
 
-#include "app/main_window.h"
-#include "app/render_context.h"
-#include "platform/state.h"
-#include "resources/resource.h"
+#include "main_window.h"
+#include "render_context.h"
+#include "state.h"
+#include "resource.h"
 
 StressRun g_run;
 

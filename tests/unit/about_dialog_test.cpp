@@ -1,6 +1,6 @@
-#include "app/about_dialog.h"
+#include "about_dialog.h"
 #include "app_test.h"
-#include "resources/resource.h"
+#include "resource.h"
 
 #include <GL/glu.h> // after <windows.h>, as on Win32
 

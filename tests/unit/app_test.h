@@ -5,10 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/main_window.h"
-#include "app/render_context.h"
+#include "main_window.h"
+#include "render_context.h"
 #include "gl_recorder.h"
-#include "render/view_state.h"
+#include "view_state.h"
 #include "win32_fake.h"
 
 class AppTest : public ::testing::Test {

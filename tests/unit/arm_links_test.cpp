@@ -2,7 +2,7 @@
 
 #include <tuple>
 
-#include "geometry/solids.h"
+#include "solids.h"
 #include "recorded_test.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #include <random>
 
-#include "app/about_dialog.h"
+#include "about_dialog.h"
 #include "app_test.h"
-#include "resources/resource.h"
+#include "resource.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <math.h>
 
-#include "geometry/solids.h"
+#include "solids.h"
 #include "recorded_test.h"
 
 namespace {

@@ -1,51 +1,36 @@
 #include <gtest/gtest.h>
 
-#include <FL/Enumerations.H>
-
-#include "platform/keys.h"
+#include "keys.h"
 
 namespace {
 
-TEST(TranslateKey, MainKeyboardDigitsKeepTheirCodesButKeypadDigitsGetTheirOwn)
+// One physical key per row, as X names it and as the DOM names it.
+struct KeyRow {
+    unsigned long keysym;
+    const char* code;
+    UINT vk;
+};
+
+const KeyRow kRows[] = {
+    {'1', "Digit1", '1'},          {'0', "Digit0", '0'},
+    {0xffb1, "Numpad1", 0x61},     // VK_NUMPAD1, which is 'a', not '1'
+    {0xffb0, "Numpad0", VK_NUMPAD0}, {0xffb9, "Numpad9", VK_NUMPAD0 + 9},
+    {'a', "KeyA", 'A'},            {'z', "KeyZ", 'Z'},
+    {0xff51, "ArrowLeft", VK_LEFT}, {0xff52, "ArrowUp", VK_UP},
+    {0xff53, "ArrowRight", VK_RIGHT}, {0xff54, "ArrowDown", VK_DOWN},
+    {' ', "Space", VK_SPACE},      {0xff8d, "NumpadEnter", VK_RETURN},
+    {0xffbe, "F1", VK_F1},         {0xffc9, "F12", VK_F1 + 11},
+    {'A', "KeyAA", 0},             // X reports letters in lower case
+    {0xffbd, "F0", 0},             {0xff67, "ContextMenu", 0},
+    {0, "", 0},
+};
+
+TEST(Keys, EachPhysicalKeyHasOneVirtualKeyOnEveryHost)
 {
-    for (int digit = 0; digit <= 9; digit++) {
-        EXPECT_EQ(TranslateKey('0' + digit), UINT(0x30 + digit));
-        EXPECT_EQ(TranslateKey(FL_KP + '0' + digit), UINT(VK_NUMPAD0 + digit));
+    for (const KeyRow& row : kRows) {
+        EXPECT_EQ(VirtualKeyFromKeysym(row.keysym), row.vk) << "keysym 0x" << std::hex << row.keysym;
+        EXPECT_EQ(VirtualKeyFromCode(row.code), row.vk) << row.code;
     }
-    EXPECT_EQ(TranslateKey(FL_KP + '1'), 0x61u); // VK_NUMPAD1, which is 'a', not '1'
-}
-
-TEST(TranslateKey, LettersArrowsSpaceAndFunctionKeysGetTheirVirtualKeys)
-{
-    EXPECT_EQ(TranslateKey('a'), UINT('A'));
-    EXPECT_EQ(TranslateKey('z'), UINT('Z'));
-    EXPECT_EQ(TranslateKey(FL_Up), UINT(VK_UP));
-    EXPECT_EQ(TranslateKey(FL_Down), UINT(VK_DOWN));
-    EXPECT_EQ(TranslateKey(FL_Left), UINT(VK_LEFT));
-    EXPECT_EQ(TranslateKey(FL_Right), UINT(VK_RIGHT));
-    EXPECT_EQ(TranslateKey(' '), UINT(VK_SPACE));
-    EXPECT_EQ(TranslateKey(FL_F + 1), UINT(VK_F1));
-    EXPECT_EQ(TranslateKey(FL_F + 12), UINT(VK_F1 + 11));
-    EXPECT_EQ(TranslateKey(FL_KP_Enter), UINT(VK_RETURN));
-}
-
-TEST(TranslateKey, KeysWin32HasNoCodeForGiveZero)
-{
-    EXPECT_EQ(TranslateKey(FL_F), 0u);
-    EXPECT_EQ(TranslateKey(FL_Menu), 0u);
-    EXPECT_EQ(TranslateKey('A'), 0u); // FLTK reports letters in lower case
-    EXPECT_EQ(TranslateKey(0), 0u);
-}
-
-TEST(IsSystemKey, AltAloneOrHeldWithAnotherKeyGoesToTheMenuBar)
-{
-    EXPECT_TRUE(IsSystemKey(FL_Alt_L, 0));
-    EXPECT_TRUE(IsSystemKey(FL_Alt_R, 0));
-    EXPECT_TRUE(IsSystemKey('x', FL_ALT));
-    EXPECT_TRUE(IsSystemKey(FL_Up, FL_ALT | FL_SHIFT));
-    EXPECT_TRUE(IsSystemKey(FL_F + 10, 0));
-    EXPECT_FALSE(IsSystemKey(FL_Up, 0));
-    EXPECT_FALSE(IsSystemKey('1', FL_SHIFT | FL_CTRL));
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "app_test.h"
-#include "render/pixel_format.h"
-#include "render/projection.h"
-#include "render/scene.h"
+#include "pixel_format.h"
+#include "projection.h"
+#include "scene.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/pixel_format.h"
+#include "pixel_format_distance.h"
 
 namespace {
 

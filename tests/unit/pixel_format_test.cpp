@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "render/pixel_format.h"
+#include "pixel_format.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <math.h>
 
-#include "render/projection.h"
+#include "projection.h"
 #include "recorded_test.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "platform/resource_script.h"
-#include "resources/embedded.h"
-#include "resources/resource.h"
+#include "resource_script.h"
+#include "embedded.h"
+#include "resource.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "geometry/solids.h"
-#include "render/scene.h"
+#include "solids.h"
+#include "scene.h"
 #include "recorded_test.h"
 
 namespace {

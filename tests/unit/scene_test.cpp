@@ -1,6 +1,6 @@
-#include "geometry/solids.h"
-#include "render/scene.h"
-#include "render/view_state.h"
+#include "solids.h"
+#include "scene.h"
+#include "view_state.h"
 #include "recorded_test.h"
 
 namespace {

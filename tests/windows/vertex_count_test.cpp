@@ -4,7 +4,7 @@
 #include <GL/gl.h>
 #include <stdio.h>
 
-#include "geometry/solids.h"
+#include "solids.h"
 #include "gl_counter.h"
 
 namespace {

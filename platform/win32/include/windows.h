@@ -1,7 +1,7 @@
 // The subset of the Win32 API that Robot Oxel uses, with the real names,
 // types, constant values and signatures, so the application compiles
-// unchanged against the system <windows.h> on Windows. On Linux the
-// functions are provided by this folder over FLTK 1.3 and GLX.
+// unchanged against the system <windows.h> on Windows. Elsewhere a host
+// provides the functions: platform/x11 over FLTK 1.3 and GLX on Linux.
 //
 // Implemented: one top-level window class and its windows; the message
 // loop (GetMessage, DispatchMessage, PostQuitMessage); WM_CREATE, WM_SIZE,
@@ -12,8 +12,8 @@
 // Not implemented: child windows, window extra bytes, accelerators,
 // WM_CHAR (TranslateMessage does nothing), modeless dialogs, string
 // resources, Unicode (W) entry points, timers, threads.
-#ifndef ROBOT_OXEL_WINDOWS_H
-#define ROBOT_OXEL_WINDOWS_H
+#ifndef ROBOT_OXEL_WIN32_WINDOWS_H
+#define ROBOT_OXEL_WIN32_WINDOWS_H
 
 #include <stddef.h>
 #include <stdint.h>

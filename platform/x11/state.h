@@ -1,7 +1,7 @@
 // The layer's own records behind the Win32 handles, and its one state struct.
-// Internal to platform/: FLTK and Xlib types may appear here, never in windows.h.
-#ifndef ROBOT_OXEL_PLATFORM_STATE_H
-#define ROBOT_OXEL_PLATFORM_STATE_H
+// Internal to platform/x11: FLTK and Xlib types may appear here, never in windows.h.
+#ifndef ROBOT_OXEL_X11_STATE_H
+#define ROBOT_OXEL_X11_STATE_H
 
 #include <windows.h>
 

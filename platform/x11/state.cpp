@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "resources/embedded.h"
+#include "embedded.h"
 
 PlatformState g_platform;
 

@@ -1,6 +1,6 @@
 // Matching a requested pixel format against one visual's traits; kept apart
 // from the GLX queries so it can be checked without a display.
-#include "pixel_format.h"
+#include "pixel_format_distance.h"
 
 namespace {
 

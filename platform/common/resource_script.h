@@ -4,8 +4,8 @@
 // PUSHBUTTON, LTEXT, CTEXT, RTEXT, GROUPBOX); identifiers come from the
 // #defines of the resource header and the Win32 constants the script uses.
 // Not understood: other resource types, DIALOGEX, CONTROL, string tables.
-#ifndef ROBOT_OXEL_PLATFORM_RESOURCE_SCRIPT_H
-#define ROBOT_OXEL_PLATFORM_RESOURCE_SCRIPT_H
+#ifndef ROBOT_OXEL_COMMON_RESOURCE_SCRIPT_H
+#define ROBOT_OXEL_COMMON_RESOURCE_SCRIPT_H
 
 #include <windows.h>
 

@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "keys.h"
+#include "system_keys.h"
 
 namespace {
 
@@ -49,7 +50,7 @@ public:
                 return 1;
             }
             // Arrows included: they never reach FLTK's focus navigation.
-            if (UINT vk = TranslateKey(Fl::event_key()))
+            if (UINT vk = VirtualKeyFromKeysym(Fl::event_key()))
                 PostToQueue(owner_, WM_KEYDOWN, vk, 1);
             return 1;
         case FL_KEYUP:

@@ -1,7 +1,7 @@
 // GDI pixel formats over GLX visuals: format n is the n-th GL-capable
 // visual of the screen. ChoosePixelFormat picks the closest, as Win32 does,
 // where glXChooseVisual would insist on minimums and prefer the largest.
-#include "pixel_format.h"
+#include "pixel_format_distance.h"
 
 #include "state.h"
 

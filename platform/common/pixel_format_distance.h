@@ -1,6 +1,6 @@
 // Scoring of GLX visuals against a requested pixel format.
-#ifndef ROBOT_OXEL_PLATFORM_PIXEL_FORMAT_H
-#define ROBOT_OXEL_PLATFORM_PIXEL_FORMAT_H
+#ifndef ROBOT_OXEL_COMMON_PIXEL_FORMAT_DISTANCE_H
+#define ROBOT_OXEL_COMMON_PIXEL_FORMAT_DISTANCE_H
 
 #include <windows.h>
 
