@@ -51,5 +51,6 @@ bool OpenDisplay()
     XSetIOErrorHandler(OnConnectionLost);
     XSetErrorHandler(OnXError);
     g_platform.display = display;
+    g_platform.scale = 1.0;
     return true;
 }

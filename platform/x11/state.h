@@ -69,6 +69,7 @@ struct PlatformWindow {
 
 struct PlatformState {
     Display* display;
+    double scale;                         // desktop pixels per 96-dpi pixel, 1 on a 96-dpi desktop
     bool classRegistered;
     WNDCLASS windowClass;
     std::string className;
