@@ -2,10 +2,10 @@
 # The measurements behind scripts/bench.sh, run on the Xvfb that
 # tests/with_xvfb.sh starts: frame cost, start-up and peak memory beside
 # glxgears, and key-to-frame latency. Prints one Markdown table.
-# Environment: ROBOT_OXEL, CLOSE_WINDOW (as for the end-to-end tests),
+# Environment: APP, XPROBE, SCENES (as for the end-to-end tests),
 # FRAME_BENCH, FRAME_WATCH, RUNS (start-ups of each program).
-# shellcheck source=tests/e2e/lib.sh
-source "$(dirname "$0")/../tests/e2e/lib.sh"
+# shellcheck source=tests/e2e/driver.sh
+source "$(dirname "$0")/../tests/e2e/driver.sh"
 : "${FRAME_BENCH:?}" "${FRAME_WATCH:?}" "${RUNS:?}"
 
 Median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
@@ -17,7 +17,7 @@ Ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
     --benchmark_report_aggregates_only=true --benchmark_format=csv 2>/dev/null >"$work/frames.csv"
 FrameUs() { awk -F, -v name="\"$1_median\"" '$1 == name { print $3 / 1000 }' "$work/frames.csv"; }
 empty=$(FrameUs EmptyFrame)
-[ -n "$empty" ] || Fail "frame_bench gave no empty frame time"
+[ -n "$empty" ] || fail "frame_bench gave no empty frame time"
 # The same on one thread, where wall-clock time is the work done, split up.
 LP_NUM_THREADS=0 "$FRAME_BENCH" --benchmark_repetitions=10 --benchmark_min_time=0.2 \
     --benchmark_report_aggregates_only=true --benchmark_format=csv 2>/dev/null >"$work/split.csv"
@@ -25,19 +25,17 @@ SplitUs() { awk -F, -v name="\"$1_median\"" '$1 == name { print $3 / 1000 }' "$w
 
 # Start-up: the two programs by turns, so that a busy moment hits both alike.
 for ((run = 0; run < RUNS; run++)); do
-    "$FRAME_WATCH" start child "$ROBOT_OXEL" >>"$work/robot.start"
+    "$FRAME_WATCH" start child "$APP" >>"$work/robot.start"
     "$FRAME_WATCH" start toplevel glxgears >>"$work/gears.start"
 done
 Pick() { awk -v key="$2" '$1 == key { print $2 }' "$work/$1.start" | Median; }
 
 # Key to frame: Right and Left by turns on the robot, timed to the next drawing.
-StartApp >/dev/null
-ChooseModelByMouse 3
-ExpectPicture "the robot at rest" "$(RobotQueries)" >/dev/null
-client=$(xwininfo -tree -id "$main_win" | awk '/^ +0x[0-9a-f]+ / { print $1; exit }')
-PointAtClient
+start >/dev/null
+pick 3
+expect_frame robot >/dev/null
 "$FRAME_WATCH" keys "$client" 100 Right Left >"$work/keys"
-StopApp
+stop
 key_median=$(awk '{ print $1 }' "$work/keys" | Median)
 key_max=$(awk '{ print $1 }' "$work/keys" | sort -g | tail -n 1)
 shown=$(grep -c ' changed$' "$work/keys" || true)

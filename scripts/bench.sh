@@ -8,10 +8,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh --tools
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build-bench -j"$(nproc)" --target robot-oxel close_window frame_bench frame_watch >/dev/null
+cmake --build build-bench -j"$(nproc)" --target robot-oxel xprobe frame_bench frame_watch >/dev/null
 
 export LIBGL_ALWAYS_SOFTWARE=1
-ROBOT_OXEL=$PWD/build-bench/robot-oxel CLOSE_WINDOW=$PWD/build-bench/tests/e2e/close_window \
+APP=$PWD/build-bench/robot-oxel XPROBE=$PWD/build-bench/tests/e2e/xprobe SCENES=$PWD/tests/scenes.txt \
     FRAME_BENCH=$PWD/build-bench/bench/frame_bench FRAME_WATCH=$PWD/build-bench/bench/frame_watch \
     RUNS=${BENCH_RUNS:-15} tests/with_xvfb.sh bash bench/measure.sh
 

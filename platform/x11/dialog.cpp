@@ -11,6 +11,7 @@
 #include <FL/Fl_Return_Button.H>
 #include <FL/Fl_Window.H>
 #include <FL/fl_draw.H>
+#include <FL/x.H>
 
 #include <algorithm>
 
@@ -204,6 +205,13 @@ INT_PTR WINAPI DialogBoxParam(HINSTANCE, LPCSTR templateName, HWND parent, DLGPR
 
     INT_PTR result = dialog->ended ? dialog->result : 0;
     frame->hide();
+    // NOTE: Win32 activates the owner when a modal dialog ends: its keys go there at once,
+    // wherever the pointer is.
+    PlatformWindow* owner = WindowFromHandle(parent);
+    if (owner && owner->frame && owner->frame->shown()) {
+        owner->frame->take_focus();
+        XSetInputFocus(g_platform.display, fl_xid(owner->frame), RevertToParent, CurrentTime);
+    }
     auto& live = g_platform.windows;
     live.erase(std::remove(live.begin(), live.end(), dialog), live.end());
     Fl::delete_widget(frame);

@@ -1,127 +1,324 @@
-// The window's menu bar, built from a MENU template: popups of command
-// items, with & mnemonics (Alt+letter opens a popup) and check marks.
-// Not implemented: separators, nested popups, disabled items.
+// The window's menu bar, built from a MENU template and drawn here rather
+// than by FLTK's menus, so that it looks and navigates as Win32's does:
+// popups of command items with & mnemonics, one plain tick beside a checked
+// item, F10 or Alt alone highlighting the first title, and every popup
+// opened from the keyboard starting on its first item (menu_model.h).
+// While a popup is open it holds the grab; our message loop keeps running,
+// so the client area still repaints. Not implemented: separators, nested
+// popups, disabled items, accelerators.
 #include "state.h"
 
 #include <FL/Fl.H>
-#include <FL/Fl_Menu_Bar.H>
+#include <FL/Fl_Single_Window.H>
+#include <FL/fl_draw.H>
 
 #include <algorithm>
 
+#include "keys.h"
+
 namespace {
+
+const int kTitlePadding = 8; // pixels either side of a title, at 96 dpi
+const int kTickMargin = 20;  // room for the tick left of an item's label
+
+int Scaled(int pixels)
+{
+    return static_cast<int>(pixels * g_platform.scale + 0.5);
+}
+
+void SetMenuFont()
+{
+    fl_font(FL_HELVETICA, Scaled(FL_NORMAL_SIZE));
+}
+
+// Labels underline the letter after '&', as Win32 menus do.
+int TextWidth(const std::string& text)
+{
+    int w = 0, h = 0;
+    fl_draw_shortcut = 1;
+    fl_measure(text.c_str(), w, h, 0);
+    fl_draw_shortcut = 0;
+    return w;
+}
+
+void DrawLabel(const std::string& text, int x, int y, int w, int h, Fl_Align align)
+{
+    fl_draw_shortcut = 1;
+    fl_draw(text.c_str(), x, y, w, h, align, nullptr, 0);
+    fl_draw_shortcut = 0;
+}
+
+// The x of title index within the bar, and its width.
+void TitleSpan(const PlatformMenu* menu, int index, int* x, int* width)
+{
+    SetMenuFont();
+    *x = 0;
+    for (int i = 0;; i++) {
+        *width = TextWidth(menu->menuTemplate->items[i].text) + 2 * Scaled(kTitlePadding);
+        if (i == index)
+            return;
+        *x += *width;
+    }
+}
+
+int TitleAt(const PlatformMenu* menu, int x)
+{
+    for (size_t i = 0; i < menu->menuTemplate->items.size(); i++) {
+        int left, width;
+        TitleSpan(menu, static_cast<int>(i), &left, &width);
+        if (x >= left && x < left + width)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+int ItemHeight()
+{
+    SetMenuFont();
+    return fl_height() + Scaled(6);
+}
 
 bool IsChecked(const PlatformMenu* menu, UINT id)
 {
     return std::find(menu->checked.begin(), menu->checked.end(), id) != menu->checked.end();
 }
 
-Fl_Menu_Item* FindItem(PlatformMenu* menu, UINT id)
+void Sync(PlatformMenu* menu);
+
+void Pick(PlatformMenu* menu, UINT id)
 {
-    int depth = 0;
-    for (Fl_Menu_Item& item : menu->items) {
-        if (!item.text) {
-            if (--depth < 0)
-                break;
-        } else if (item.flags & FL_SUBMENU) {
-            depth++;
-        } else if (static_cast<UINT>(item.argument()) == id) {
-            return &item;
+    menu->state = MenuState{MENU_CLOSED, 0, -1};
+    Sync(menu);
+    if (id)
+        PostToQueue(menu->owner, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+}
+
+// A mouse event at root coordinates: over the bar it switches popups, over the popup it highlights.
+void Track(PlatformMenu* menu, int event, int rootX, int rootY)
+{
+    Fl_Widget* bar = menu->bar;
+    Fl_Window* frame = bar->window();
+    int barX = rootX - frame->x_root() - bar->x(), barY = rootY - frame->y_root() - bar->y();
+    if (barY >= 0 && barY < bar->h()) {
+        int title = TitleAt(menu, barX);
+        if (event == FL_PUSH && title == menu->state.title && menu->state.mode == MENU_POPUP)
+            Pick(menu, 0);
+        else if (title >= 0 && (event == FL_PUSH || title != menu->state.title)) {
+            MenuOpen(&menu->state, title, -1);
+            Sync(menu);
+        }
+        return;
+    }
+    Fl_Window* popup = menu->popup;
+    int item = -1;
+    if (popup && rootX >= popup->x() && rootX < popup->x() + popup->w() && rootY >= popup->y())
+        item = (rootY - popup->y() - Scaled(2)) / ItemHeight();
+    int count = static_cast<int>(menu->menuTemplate->items[menu->state.title].items.size());
+    if (item >= count)
+        item = -1;
+    if ((event == FL_RELEASE || event == FL_PUSH) && item >= 0) {
+        // A release picks only after the button travelled from the title to the item.
+        if (event == FL_PUSH || Fl::event_is_click() == 0)
+            Pick(menu, menu->menuTemplate->items[menu->state.title].items[item].id);
+        return;
+    }
+    if (event == FL_PUSH) {
+        Pick(menu, 0); // a click outside the menus ends them
+        return;
+    }
+    if (item != menu->state.item && (item >= 0 || event == FL_MOVE || event == FL_DRAG)) {
+        menu->state.item = item;
+        popup->redraw();
+    }
+}
+
+class MenuBar : public Fl_Widget {
+public:
+    MenuBar(PlatformMenu* menu, int x, int y, int width, int height)
+        : Fl_Widget(x, y, width, height), menu_(menu)
+    {
+    }
+
+    void draw() override
+    {
+        fl_rectf(x(), y(), w(), h(), FL_BACKGROUND_COLOR);
+        for (size_t i = 0; i < menu_->menuTemplate->items.size(); i++) {
+            int left, width;
+            TitleSpan(menu_, static_cast<int>(i), &left, &width);
+            bool lit = menu_->state.mode != MENU_CLOSED && menu_->state.title == static_cast<int>(i);
+            if (lit)
+                fl_rectf(x() + left, y() + Scaled(2), width, h() - Scaled(4), FL_SELECTION_COLOR);
+            fl_color(lit ? FL_WHITE : FL_BLACK);
+            DrawLabel(menu_->menuTemplate->items[i].text, x() + left, y(), width, h(),
+                      FL_ALIGN_CENTER);
         }
     }
-    return nullptr;
-}
 
-// Items that can carry a check mark show FLTK's toggle box; its value is the program's.
-void ShowCheck(PlatformMenu* menu, UINT id)
-{
-    if (Fl_Menu_Item* item = FindItem(menu, id)) {
-        if (IsChecked(menu, id))
-            item->flags |= FL_MENU_TOGGLE | FL_MENU_VALUE;
-        else
-            item->flags &= ~FL_MENU_VALUE;
+    int handle(int event) override
+    {
+        if (event != FL_PUSH)
+            return Fl_Widget::handle(event);
+        Track(menu_, FL_PUSH, Fl::event_x_root(), Fl::event_y_root());
+        return 1;
     }
-}
 
-void OnMenuPick(Fl_Widget* bar, void* data)
-{
-    auto* menu = static_cast<PlatformMenu*>(bar->user_data());
-    UINT id = static_cast<UINT>(reinterpret_cast<uintptr_t>(data));
-    // NOTE: FLTK flips a toggle item itself when picked; only CheckMenuItem may do that on Win32.
-    ShowCheck(menu, id);
-    PostToQueue(menu->owner, WM_COMMAND, MAKEWPARAM(id, 0), 0);
-}
+private:
+    PlatformMenu* menu_;
+};
 
-Fl_Menu_Item MakeItem(const char* text, int flags, Fl_Callback* callback, UINT id)
-{
-    Fl_Menu_Item item = {};
-    item.text = text;
-    item.callback_ = callback;
-    item.user_data_ = reinterpret_cast<void*>(static_cast<uintptr_t>(id));
-    item.flags = flags;
-    return item;
-}
-
-// Runs inside the menu's own loop, which holds the grab: one Down picks the first item.
-void HighlightFirstItem(void*)
-{
-    if (Fl_Window* popup = Fl::grab()) {
-        Fl::e_keysym = FL_Down;
-        Fl::e_state = 0;
-        Fl::handle(FL_KEYBOARD, popup);
+class MenuPopup : public Fl_Single_Window {
+public:
+    explicit MenuPopup(PlatformMenu* menu) : Fl_Single_Window(1, 1), menu_(menu)
+    {
+        set_override();
+        set_menu_window();
+        end();
     }
+
+    void draw() override
+    {
+        const MenuItemTemplate& popup = menu_->menuTemplate->items[menu_->state.title];
+        int row = ItemHeight(), inset = Scaled(2);
+        fl_draw_box(FL_UP_BOX, 0, 0, w(), h(), FL_BACKGROUND_COLOR);
+        for (size_t i = 0; i < popup.items.size(); i++) {
+            int top = inset + static_cast<int>(i) * row;
+            bool lit = menu_->state.item == static_cast<int>(i);
+            if (lit)
+                fl_rectf(inset, top, w() - 2 * inset, row, FL_SELECTION_COLOR);
+            fl_color(lit ? FL_WHITE : FL_BLACK);
+            if (IsChecked(menu_, popup.items[i].id))
+                DrawTick(inset + Scaled(5), top + row / 2);
+            DrawLabel(popup.items[i].text, inset + Scaled(kTickMargin), top, w(), row,
+                      FL_ALIGN_LEFT);
+        }
+    }
+
+    int handle(int event) override
+    {
+        switch (event) {
+        case FL_KEYBOARD:
+            return MenuHandlesKey(menu_, Fl::event_key(), Fl::event_state()) ? 1 : 0;
+        case FL_PUSH:
+        case FL_RELEASE:
+        case FL_MOVE:
+        case FL_DRAG:
+            Track(menu_, event, Fl::event_x_root(), Fl::event_y_root());
+            return 1;
+        }
+        return Fl_Single_Window::handle(event);
+    }
+
+private:
+    // Two strokes, as Win32 draws a menu check mark.
+    static void DrawTick(int x, int y)
+    {
+        int s = Scaled(3);
+        fl_line_style(FL_SOLID, std::max(2, Scaled(2)));
+        fl_line(x, y, x + s, y + s, x + 3 * s, y - 2 * s);
+        fl_line_style(0);
+    }
+
+    PlatformMenu* menu_;
+};
+
+// Shows what the state says: the lit title, the open popup and its highlight.
+void Sync(PlatformMenu* menu)
+{
+    menu->bar->redraw();
+    if (menu->state.mode != MENU_POPUP) {
+        if (menu->popup && menu->popup->shown()) {
+            Fl::grab(nullptr);
+            menu->popup->hide();
+        }
+        return;
+    }
+    const MenuItemTemplate& popup = menu->menuTemplate->items[menu->state.title];
+    int width = 0;
+    SetMenuFont();
+    for (const MenuItemTemplate& item : popup.items)
+        width = std::max(width, TextWidth(item.text));
+    int left, titleWidth;
+    TitleSpan(menu, menu->state.title, &left, &titleWidth);
+    Fl_Window* frame = menu->bar->window();
+    if (!menu->popup)
+        menu->popup = new MenuPopup(menu);
+    menu->popup->resize(frame->x_root() + menu->bar->x() + left,
+                        frame->y_root() + menu->bar->y() + menu->bar->h(),
+                        width + Scaled(kTickMargin + 24),
+                        static_cast<int>(popup.items.size()) * ItemHeight() + Scaled(4));
+    menu->popup->redraw();
+    if (!menu->popup->shown())
+        menu->popup->show();
+    Fl::grab(menu->popup);
 }
 
 } // namespace
+
+int MenuBarHeight()
+{
+    SetMenuFont();
+    return fl_height() + Scaled(8);
+}
 
 PlatformMenu* CreateMenuBar(PlatformWindow* owner, const MenuTemplate& menuTemplate, int width,
                             int height)
 {
     auto* menu = new PlatformMenu();
     menu->owner = owner;
-    // The labels live in the template, which stays parsed for the whole run.
+    menu->menuTemplate = &menuTemplate; // parsed once, kept for the whole run
+    menu->state = MenuState{MENU_CLOSED, 0, -1};
     for (const MenuItemTemplate& popup : menuTemplate.items) {
-        bool checkable = std::any_of(popup.items.begin(), popup.items.end(),
-                                     [](const MenuItemTemplate& item) { return item.checked; });
-        menu->items.push_back(MakeItem(popup.text.c_str(), FL_SUBMENU, nullptr, 0));
         for (const MenuItemTemplate& item : popup.items) {
-            int flags = checkable ? FL_MENU_TOGGLE : 0;
-            if (item.checked) {
-                flags |= FL_MENU_VALUE;
+            if (item.checked)
                 menu->checked.push_back(item.id);
-            }
-            menu->items.push_back(MakeItem(item.text.c_str(), flags, OnMenuPick, item.id));
         }
-        menu->items.push_back(Fl_Menu_Item());
     }
-    menu->items.push_back(Fl_Menu_Item());
-
-    menu->bar = new Fl_Menu_Bar(0, 0, width, height);
-    menu->bar->user_data(menu);
-    menu->bar->menu(menu->items.data());
+    menu->bar = new MenuBar(menu, 0, 0, width, height);
     return menu;
 }
 
-// NOTE: a popup opened with Alt+letter has its first item highlighted on Win32,
-// so Alt+H, Enter picks About; FLTK highlights nothing until Down.
-void BeforeMenuShortcut(PlatformMenu* menu)
+// NOTE: Alt combinations, F10 and Alt alone are Win32's WM_SYSKEYDOWN: they
+// belong to the menu bar and never reach the window as WM_KEYDOWN.
+bool MenuHandlesKey(PlatformMenu* menu, int flKey, int flState)
 {
-    const Fl_Menu_Item* popup = menu->items[0].find_shortcut(nullptr, true);
-    if (popup && popup->submenu())
-        Fl::add_timeout(0.0, HighlightFirstItem);
+    bool alt = (flState & FL_ALT) != 0;
+    if (flKey == FL_Alt_L || flKey == FL_Alt_R) {
+        menu->altAlone = true;
+        return true;
+    }
+    menu->altAlone = false;
+    UINT vk = VirtualKeyFromKeysym(flKey);
+    if (menu->state.mode == MENU_CLOSED && !alt && vk != VK_F10)
+        return (flState & FL_META) != 0;
+    UINT command = MenuKeyDown(&menu->state, *menu->menuTemplate, vk, alt);
+    if (command || menu->state.mode == MENU_CLOSED)
+        Pick(menu, command);
+    else
+        Sync(menu);
+    return true;
 }
 
-// The menu bar's own loop, entered at its first popup, as a click on the bar would.
-void OpenMenuBar(PlatformMenu* menu)
+void MenuKeyUp(PlatformMenu* menu, int flKey)
 {
-    Fl_Menu_Bar* bar = menu->bar;
-    bar->picked(menu->items[0].pulldown(bar->x(), bar->y(), bar->w(), bar->h(),
-                                        &menu->items[0], bar, nullptr, 1));
+    if ((flKey == FL_Alt_L || flKey == FL_Alt_R) && menu->altAlone) {
+        menu->altAlone = false;
+        MenuKeyDown(&menu->state, *menu->menuTemplate, VK_MENU, false);
+        Sync(menu);
+    }
+}
+
+void CloseMenus(PlatformMenu* menu)
+{
+    if (menu->state.mode != MENU_CLOSED)
+        Pick(menu, 0);
 }
 
 void DestroyMenuBar(PlatformMenu* menu)
 {
-    menu->bar->menu(nullptr); // the bar is deleted later, with its window
-    delete menu;
+    CloseMenus(menu);
+    if (menu->popup)
+        Fl::delete_widget(menu->popup);
+    delete menu; // the bar is deleted later, with its window
 }
 
 HMENU WINAPI GetMenu(HWND handle)
@@ -133,13 +330,21 @@ HMENU WINAPI GetMenu(HWND handle)
 DWORD WINAPI CheckMenuItem(HMENU handle, UINT id, UINT check)
 {
     auto* menu = reinterpret_cast<PlatformMenu*>(handle);
-    if (!menu || !FindItem(menu, id))
+    bool known = false;
+    if (menu) {
+        for (const MenuItemTemplate& popup : menu->menuTemplate->items) {
+            for (const MenuItemTemplate& item : popup.items)
+                known |= item.id == id;
+        }
+    }
+    if (!known)
         return static_cast<DWORD>(-1);
     DWORD previous = IsChecked(menu, id) ? MF_CHECKED : MF_UNCHECKED;
     menu->checked.erase(std::remove(menu->checked.begin(), menu->checked.end(), id),
                         menu->checked.end());
     if (check & MF_CHECKED)
         menu->checked.push_back(id);
-    ShowCheck(menu, id);
+    if (menu->popup)
+        menu->popup->redraw();
     return previous;
 }

@@ -13,12 +13,11 @@
 #include <string>
 #include <vector>
 
+#include "menu_model.h"
 #include "resource_script.h"
 
 class Fl_Window;
-class Fl_Menu_Bar;
 class Fl_Widget;
-struct Fl_Menu_Item;
 
 struct PlatformPalette {
     std::vector<PALETTEENTRY> entries;
@@ -33,10 +32,13 @@ struct PlatformDC {
 };
 
 struct PlatformMenu {
-    std::vector<Fl_Menu_Item> items; // FLTK's flat array: popups, their items, terminators
-    std::vector<UINT> checked;       // ids that carry a check mark, as the program set them
-    Fl_Menu_Bar* bar;
+    const MenuTemplate* menuTemplate;
+    std::vector<UINT> checked; // ids that carry a check mark, as the program set them
+    MenuState state;           // what is highlighted and open
+    Fl_Widget* bar;
+    Fl_Window* popup;          // made when first opened, shown while state says so
     PlatformWindow* owner;
+    bool altAlone;             // Alt is down and no other key came since
 };
 
 struct PlatformControl {
@@ -105,11 +107,13 @@ bool NextMessage(MSG* msg);
 
 const ResourceScript& Resources();
 
+int MenuBarHeight();
 PlatformMenu* CreateMenuBar(PlatformWindow* owner, const MenuTemplate& menu, int width, int height);
 void DestroyMenuBar(PlatformMenu* menu);
-void OpenMenuBar(PlatformMenu* menu);
-// Called before the menu bar sees an Alt shortcut.
-void BeforeMenuShortcut(PlatformMenu* menu);
+// Takes a key the menus own (system keys, and every key while they are active); false if not theirs.
+bool MenuHandlesKey(PlatformMenu* menu, int flKey, int flState);
+void MenuKeyUp(PlatformMenu* menu, int flKey);
+void CloseMenus(PlatformMenu* menu);
 
 // The live device context behind a handle, and its pixel format's visual (null before one is set).
 PlatformDC* DeviceContextOf(HDC dc);

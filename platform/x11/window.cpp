@@ -13,15 +13,8 @@
 #include <algorithm>
 
 #include "keys.h"
-#include "system_keys.h"
 
 namespace {
-
-int MenuBarHeight()
-{
-    fl_font(FL_HELVETICA, FL_NORMAL_SIZE);
-    return fl_height() + 8;
-}
 
 void SendSize(PlatformWindow* window, WPARAM kind)
 {
@@ -41,25 +34,20 @@ public:
     {
         switch (event) {
         case FL_KEYBOARD:
-            // NOTE: Alt combinations are Win32's WM_SYSKEYDOWN: they belong to the menu
-            // bar, and F10 on its own opens it.
-            if (IsSystemKey(Fl::event_key(), Fl::event_state())) {
-                if (Fl::event_key() != FL_F + 10 || !owner_->menu || Fl::event_state(FL_ALT))
-                    return 0;
-                OpenMenuBar(owner_->menu);
+        case FL_SHORTCUT: // what FLTK offers when no widget has the focus, such as after a dialog
+            if (owner_->menu && MenuHandlesKey(owner_->menu, Fl::event_key(), Fl::event_state()))
                 return 1;
-            }
             // Arrows included: they never reach FLTK's focus navigation.
             if (UINT vk = VirtualKeyFromKeysym(Fl::event_key()))
                 PostToQueue(owner_, WM_KEYDOWN, vk, 1);
             return 1;
         case FL_KEYUP:
+            if (owner_->menu)
+                MenuKeyUp(owner_->menu, Fl::event_key());
             return 1;
-        case FL_SHORTCUT:
-            if (owner_->menu && Fl::event_state(FL_ALT))
-                BeforeMenuShortcut(owner_->menu);
-            break;
         case FL_PUSH:
+            if (owner_->menu)
+                CloseMenus(owner_->menu);
             take_focus();
             break;
         case FL_FOCUS:
@@ -123,9 +111,6 @@ int OnForeignEvent(int)
             continue;
         if (event->type == Expose) {
             window->invalid = true;
-            // NOTE: an open menu runs FLTK's own loop, not ours; Win32's menu loop still paints.
-            if (Fl::grab() && !window->minimised)
-                SendToWindow(window, WM_PAINT, 0, 0);
             return 1;
         }
         if (event->type == ColormapNotify && event->xcolormap.state == ColormapUninstalled &&

@@ -68,17 +68,17 @@ press()
 popup() { "$XPROBE" popup; }
 no_popup() { ! popup >/dev/null; }
 
-# menu KEY...: keys into the menus, each after the popup it needs is open.
+# menu KEY...: keys into the menus, each once the popups have changed and settled.
+popup_state() { local p; if p=$(popup); then echo "$p $("$XPROBE" digest "${p%% *}")"; else echo none; fi; }
+popups_moved() { local now; now=$(popup_state) && [ "$now" != "$1" ] && sleep 0.05 && [ "$(popup_state)" = "$now" ]; }
 menu()
 {
-    local key
+    local key before
     for key in "$@"; do
+        before=$(popup_state)
         press "$key"
-        case $key in
-            Return | Escape | x) poll no_popup || fail "menus still open after $key" ;;
-            *) poll popup >/dev/null || fail "no menu popup after $key" ;;
-        esac
-        sleep 0.05
+        if [ "$key" = F10 ]; then poll no_popup; else poll popups_moved "$before"; fi ||
+            fail "the menus do not answer $key"
     done
 }
 
@@ -95,15 +95,29 @@ settled() { local a b; a=$("$XPROBE" digest "$client") && sleep 0.05 && b=$("$XP
 frame_is() { settled && "$XPROBE" scene "$client" "$SCENES" "$1" >"$work/report"; }
 expect_frame() { poll frame_is "$1" || fail "frame is not '$1':"$'\n'"$(cat "$work/report")"; ok "frame '$1'"; }
 
-# reach SCENE: the scene's model from the menu and its keys, then its frame.
+# The scenes of the table, in its order.
+scenes() { awk '$1 == "scene" { print $2 }' "$SCENES"; }
+
+# reach SCENE: picks the scene's model, presses its keys and expects its
+# frame; then each key's partner as often brings back the model at rest.
 reach()
 {
-    local model keys
+    local model keys undo=() key
     read -r model keys < <(awk -v s="$1" '$1 == "scene" && $2 == s { $1 = $2 = ""; print }' "$SCENES")
     pick "$model"
     # shellcheck disable=SC2086 # the keys are words
     press $keys
     expect_frame "$1"
+    for key in $keys; do
+        case ${key%\**} in
+            1 | 3 | 5) undo+=("$((${key%\**} + 1))${key#[0-9]}") ;;
+            2 | 4 | 6) undo+=("$((${key%\**} - 1))${key#[0-9]}") ;;
+            Left) undo+=("Right${key#Left}") ;; Right) undo+=("Left${key#Right}") ;;
+            Up) undo+=("Down${key#Up}") ;; Down) undo+=("Up${key#Down}") ;;
+        esac
+    done
+    press "${undo[@]}"
+    expect_frame "$(awk -v m="$model" '$1 == "scene" && $3 == m && NF == 3 { print $2; exit }' "$SCENES")"
 }
 
 # remember NAME; expect_same NAME WHAT; expect_change NAME WHAT: whole frames.

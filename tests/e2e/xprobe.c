@@ -1,10 +1,12 @@
 /* Looks at the X server for the end-to-end tests, whichever program (Linux
  * or Wine) made the windows:
  *   xprobe client WINDOW            "ID X Y W H" of the window's one child (the GL client area)
+ *   xprobe geometry WINDOW          "ID X Y W H" of the window itself
  *   xprobe scene WINDOW TABLE NAME  checks WINDOW's pixels against scene NAME of TABLE
  *   xprobe digest WINDOW            a digest of WINDOW's pixels
  *   xprobe popup                    "ID X Y W H" of the topmost open popup (override-redirect)
  *   xprobe marks WINDOW ROWS        which of ROWS equal rows carry a mark left of their labels
+ *   xprobe ink WINDOW X Y W H       whether that part of WINDOW shows text (dark pixels)
  *   xprobe close WINDOW             asks WINDOW to close, as a window manager's close box does
  * Geometry is in root coordinates. Exit status 0 when the answer is yes. */
 #include <X11/Xlib.h>
@@ -157,7 +159,7 @@ static int Marks(Window window, int rows)
     for (int r = 0; r < rows; r++) {
         left[r] = p.w;
         for (int j = r * p.h / rows; j < (r + 1) * p.h / rows; j++)
-            for (int i = 0; i < left[r]; i++)
+            for (int i = 3; i < left[r] && j >= 3 && j < p.h - 3; i++) /* inside the border */
                 if (IsInk(Pixel(&p, i, j)))
                     left[r] = i;
         sorted[r] = left[r];
@@ -173,6 +175,16 @@ static int Marks(Window window, int rows)
         if (left[r] < sorted[rows / 2] - 4)
             printf("%d\n", r);
     return 0;
+}
+
+static int Ink(Window window, int x, int y, int w, int h)
+{
+    Picture p = Grab(window);
+    int dark = 0;
+    for (int j = y; j < y + h && j < p.h; j++)
+        for (int i = x; i < x + w && i < p.w; i++)
+            dark += IsInk(Pixel(&p, i, j));
+    return dark >= 10 ? 0 : 1;
 }
 
 static int Close(Window window)
@@ -201,7 +213,7 @@ static int Client(Window window)
 int main(int argc, char** argv)
 {
     if (argc < 2)
-        Die("usage: xprobe client|scene|digest|popup|marks|close ...");
+        Die("usage: xprobe client|geometry|scene|digest|popup|marks|ink|close ...");
     if (!(display = XOpenDisplay(NULL)))
         Die("cannot open display");
     Window window = argc > 2 ? strtoul(argv[2], NULL, 0) : 0;
@@ -209,6 +221,8 @@ int main(int argc, char** argv)
     int code = 2;
     if (!strcmp(verb, "client") && argc == 3)
         code = Client(window);
+    else if (!strcmp(verb, "geometry") && argc == 3)
+        code = (PrintGeometry(window), 0);
     else if (!strcmp(verb, "scene") && argc == 5)
         code = Scene(window, argv[3], argv[4]);
     else if (!strcmp(verb, "digest") && argc == 3)
@@ -217,6 +231,8 @@ int main(int argc, char** argv)
         code = Popup();
     else if (!strcmp(verb, "marks") && argc == 4)
         code = Marks(window, atoi(argv[3]));
+    else if (!strcmp(verb, "ink") && argc == 7)
+        code = Ink(window, atoi(argv[3]), atoi(argv[4]), atoi(argv[5]), atoi(argv[6]));
     else if (!strcmp(verb, "close") && argc == 3)
         code = Close(window);
     else

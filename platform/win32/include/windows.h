@@ -199,6 +199,7 @@ HDC WINAPI GetDC(HWND window);
 #define VK_DECIMAL 0x6E
 #define VK_DIVIDE 0x6F
 #define VK_F1 0x70
+#define VK_F10 0x79
 #define VK_NUMLOCK 0x90
 #define VK_SCROLL 0x91
 #define VK_OEM_1 0xBA

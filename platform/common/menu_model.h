@@ -1,0 +1,34 @@
+// Keyboard navigation of a window's menu bar as Win32's menu loop does it,
+// for the hosts that draw menus of their own. The host translates keys to
+// virtual-key codes, hands them over while the menu is active (or when they
+// are system keys), draws what the state says and posts the command picked.
+#ifndef ROBOT_OXEL_COMMON_MENU_MODEL_H
+#define ROBOT_OXEL_COMMON_MENU_MODEL_H
+
+#include <windows.h>
+
+#include "resource_script.h"
+
+enum MenuMode {
+    MENU_CLOSED, // keys go to the window
+    MENU_BAR,    // a title highlighted, no popup (F10, or Alt pressed alone)
+    MENU_POPUP,  // the popup under the highlighted title is open
+};
+
+struct MenuState {
+    MenuMode mode;
+    int title; // the highlighted title, when not closed
+    int item;  // the highlighted item of the open popup, or -1
+};
+
+// The upper-case letter after the '&' of a label, or 0.
+char MenuMnemonic(const std::string& text);
+
+// Moves the highlight for one key (VK_MENU: Alt pressed and released alone;
+// alt: Alt held with the key). Returns the command of the item picked, or 0.
+UINT MenuKeyDown(MenuState* state, const MenuTemplate& menu, UINT vk, bool alt);
+
+// Opens the popup of a title with one of its items highlighted (-1 for none), as the mouse does.
+void MenuOpen(MenuState* state, int title, int item);
+
+#endif

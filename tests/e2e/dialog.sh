@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# The About dialog: opened from the keyboard, modal, its strings, the ways
+# it closes and the one it does not, and keys reaching the main window after.
+source "$(dirname "$0")/driver.sh"
+start
+remember first
+
+about() { menu alt+h Return; poll window "About OpenGL" || fail "Alt+H, Enter opens no About dialog"; }
+shut() { poll no_window "About OpenGL" || fail "$1 leaves the About dialog open"; ok "$1 closes the About dialog"; }
+
+dialog=$(about)
+read -r _ x y w h <<<"$("$XPROBE" geometry "$dialog")"
+[ $((w - 347)) -ge -3 ] && [ $((w - 347)) -le 3 ] && [ $((h - 439)) -ge -3 ] && [ $((h - 439)) -le 3 ] ||
+    fail "the dialog is ${w}x${h}, not 347x439 (231 x 270 dialog units)"
+[ "$(xprop -id "$dialog" WM_TRANSIENT_FOR | grep -o '0x[0-9a-f]*')" = "$(printf 0x%x "$main_win")" ] ||
+    fail "the dialog is not transient for the main window"
+# Fields in dialog units: vendor, GLU version, the first error slot, the second.
+field() { "$XPROBE" ink "$dialog" $(($1 * w / 231)) $(($2 * h / 270)) $(($3 * w / 231)) $((8 * h / 270)); }
+field 61 29 153 && field 61 137 153 && field 18 195 89 && ! field 18 208 89 ||
+    fail "the dialog does not show the GL strings and exactly one error line"
+ok "About OpenGL: ${w}x${h}, transient, the strings and one error line"
+
+xdotool mousemove $((cx + cw - 5)) $((cy + ch - 5))
+press Right 2 4 Escape
+sleep 0.5
+window "About OpenGL" >/dev/null || fail "Escape closed the About dialog"
+ok "Escape leaves the About dialog open"
+press Return
+shut Enter
+press Right
+expect_change first "Right reaches the main window at once: the keys pressed while About was open did not"
+press Left
+expect_same first "Left turns it back"
+
+"$XPROBE" close "$(about)"
+shut "A close request"
+press Right Left
+dialog=$(about)
+read -r _ x y w h <<<"$("$XPROBE" geometry "$dialog")"
+xdotool mousemove $((x + 115 * w / 231)) $((y + 256 * h / 270)) click 1
+shut "The OK button"
+menu alt+f x
+expect_exit 0

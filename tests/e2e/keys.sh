@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# The keys and the Robot menu: every scene of the table reached and left
+# again, full turns, one check mark, picks by mouse, keys with no meaning.
+source "$(dirname "$0")/driver.sh"
+start
+remember first
+press Right*72
+expect_same first "72 x Right is a full turn"
+press Up*73 Down
+expect_same first "73 x Up and a Down are a full turn"
+
+for scene in $(scenes); do reach "$scene"; done
+
+# The Robot popup by keyboard starts on its first item; Up moves to the last.
+marks()
+{
+    menu alt+f Right
+    if [ "$1" -ne 3 ]; then press Up; fi
+    [ "$("$XPROBE" marks "$(popup | cut -d' ' -f1)" 4 | tr -d '\n')" = "$1" ] ||
+        fail "the Robot popup does not show one mark, beside item $1"
+    menu Escape
+    press Escape
+}
+for model in 0 1 2 3; do
+    pick $model
+    marks $model
+done
+ok "each model picked shows one mark, beside its item"
+
+# Items picked by mouse: the popup's rows are equal.
+for pair in "2 arm2" "0 cylinder"; do
+    read -r model scene <<<"$pair"
+    menu alt+f Right
+    read -r _ x y w h <<<"$(popup)"
+    xdotool mousemove $((x + w / 2)) $((y + (2 * model + 1) * h / 8)) click 1
+    poll no_popup || fail "a click on an item leaves the popup open"
+    expect_frame "$scene"
+done
+read -r _ x y w h <<<"$("$XPROBE" geometry "$main_win")"
+xdotool mousemove $((x + 15)) $((y + (cy - y) / 2)) click 1
+poll popup >/dev/null || fail "a click on the first title opens no popup"
+xdotool mousemove $((cx + cw / 2)) $((cy + ch - 10)) click 1
+poll no_popup || fail "a click on the client area leaves the popup open"
+ok "the mouse opens a popup, picks items and closes the menus"
+
+pick 3
+remember rest
+press Right
+expect_change rest "Right turns the robot"
+remember right
+press Left KP_1 KP_2 KP_3 KP_4 KP_5 KP_6 KP_Add space a z Escape Right
+expect_same right "keypad digits, space, letters and Escape change nothing"
+menu F10 Down x
+expect_exit 0
