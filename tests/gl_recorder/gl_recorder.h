@@ -1,54 +1,40 @@
-// Recording stand-in for the GL and GLU entry points the program calls,
-// linked into unit tests instead of libGL. Every call is kept with its
-// arguments, in order; the model-view and projection stacks are followed
-// as GL would, so a test can tell where each vertex lands in the scene.
-// Misuse that GL reports (a pop at depth 1, nested or unmatched
-// glBegin/glEnd, other calls between them) queues the same error code.
+// Stand-in for the GL and GLU entry points the program calls, linked into
+// unit tests instead of libGL. It keeps the primitives drawn, each vertex
+// placed by the model-view matrix of the moment, both matrix stacks, the last
+// arguments of every other call, and the errors GL would raise for misuse (a
+// pop at depth 1, a push past 32, calls inside glBegin/glEnd).
 #ifndef ROBOT_OXEL_TESTS_GL_RECORDER_H
 #define ROBOT_OXEL_TESTS_GL_RECORDER_H
 
 #include <GL/gl.h>
 
 #include <array>
+#include <deque>
+#include <map>
 #include <string>
 #include <vector>
 
-struct GlPoint {
-    double x, y, z;
-};
-
-struct GlCall {
-    std::string name;         // entry point, e.g. "glVertex3d"
-    std::vector<double> args; // arguments in order, widened to double
-    bool operator==(const GlCall& other) const { return name == other.name && args == other.args; }
-};
-
-struct GlVertex {
-    bool is2d;     // given by glVertex2d
-    GlPoint local; // as given, z = 0 for glVertex2d
-    GlPoint scene; // times the model-view matrix current at the call
-};
+typedef std::array<double, 3> GlPoint;
+typedef std::array<double, 16> GlMatrix; // column-major, as GL keeps it
 
 struct GlPrimitive {
     GLenum mode;
-    std::vector<GlVertex> vertices;
+    std::vector<GlPoint> vertices; // each times the model-view matrix of its moment
 };
 
-typedef std::array<double, 16> GlMatrix; // column-major, as GL keeps it
+struct GlRecorder {
+    std::vector<GlPrimitive> primitives;                          // one per glBegin/glEnd pair
+    std::vector<GlMatrix> stack[2];                               // model-view, projection
+    std::map<std::string, std::vector<double>> last;              // "glOrtho": its last arguments
+    std::map<std::string, int> count;                             // calls of each entry point
+    std::deque<GLenum> errors;                                    // pending, oldest first
+    std::map<GLenum, std::string> strings, gluStrings, gluErrors; // answers; NULL if absent
+    GLenum matrixMode;
+    bool inPrimitive;
+};
 
-// Forgets all calls, answers and errors; both stacks back to one identity matrix.
-void ResetGlRecorder();
-
-const std::vector<GlCall>& GlCalls();
-const std::vector<GlPrimitive>& GlPrimitives(); // one per glBegin/glEnd pair
-int GlStackDepth(GLenum mode);                  // GL_MODELVIEW or GL_PROJECTION
-const GlMatrix& GlTopMatrix(GLenum mode);
-
-// Answers of the queries; NULL for any name or code not set.
-void SetGlString(GLenum name, const char* text);
-void SetGluString(GLenum name, const char* text);
-void SetGluErrorString(GLenum code, const char* text);
-// Pending error codes, returned by glGetError oldest first, then GL_NO_ERROR.
-void QueueGlError(GLenum code);
+// The one recorder; ResetGl leaves identity matrices at depth 1 and nothing else.
+GlRecorder& Gl();
+void ResetGl();
 
 #endif

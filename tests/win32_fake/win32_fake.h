@@ -1,59 +1,35 @@
-// Recording stand-in for the Win32 calls of app/ and render/, linked into
-// unit tests instead of platform/. Every call is kept with its arguments, in
-// order, together with how many GL calls the GL recorder had seen by then,
-// so a test can check the order of the two kinds of call. Menu check marks
-// and dialog item texts are kept per id; failures and answers are settable.
+// Stand-in for the Win32 calls of app/ and render/, linked into unit tests
+// instead of a host. It keeps what the calls leave behind (check marks, item
+// texts, the context made current, the palette, the quit code) and how often
+// each was made; the answers of a few are settable.
 #ifndef ROBOT_OXEL_TESTS_WIN32_FAKE_H
 #define ROBOT_OXEL_TESTS_WIN32_FAKE_H
 
 #include <windows.h>
 
 #include <map>
-#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
-struct Win32Call {
-    std::string name;            // e.g. "InvalidateRect"
-    std::vector<uintptr_t> args; // handles, pointers and numbers as given
-    size_t glCallsBefore;        // size of GlCalls() when this call was made
+struct Win32Fake {
+    std::map<std::string, int> count;  // calls of each function
+    std::set<UINT> checked;            // menu items with a check mark
+    std::map<int, std::string> texts;  // dialog item texts; "(null)" for NULL
+    PIXELFORMATDESCRIPTOR format;      // what DescribePixelFormat answers
+    bool failContext;                  // wglCreateContext answers NULL
+    HGLRC current;                     // made current by wglMakeCurrent
+    std::vector<PALETTEENTRY> palette; // given to CreatePalette
+    int quitCode;                      // given to PostQuitMessage, -1 before
+    INT_PTR dialogResult;              // given to EndDialog, -1 before
 };
 
-// The handles the fake hands out.
-extern const HDC kFakeDC;
-extern const HMENU kFakeMenu;
 extern const HGLRC kFakeContext;
 extern const HPALETTE kFakePalette;
 extern const LRESULT kDefWindowProcResult;
 
-inline uintptr_t Arg(const void* p)
-{
-    return reinterpret_cast<uintptr_t>(p);
-}
-
-// Forgets calls, check marks, texts and settings; the pixel format reads as true colour.
-void ResetWin32Fake();
-
-const std::vector<Win32Call>& Win32Calls();
-std::vector<std::string> Win32CallNames();
-void ClearWin32Calls(); // keeps check marks, texts and settings
-
-// Answers and failures.
-void SetDescribedPixelFormat(const PIXELFORMATDESCRIPTOR& pfd); // what DescribePixelFormat gives
-void FailWglCreateContext();                                     // returns NULL
-void FailWglMakeCurrent();                                       // returns FALSE
-void SetRealizedEntries(UINT count);                             // RealizePalette's answer
-void RunDialogInitialisation(); // DialogBoxParam then sends WM_INITDIALOG to the dialog proc
-
-// What the calls left behind.
-std::set<UINT> CheckedMenuItems();
-std::map<int, std::optional<std::string>> DialogItemTexts(); // nullopt: set to NULL
-struct RecordedPalette {
-    WORD version;
-    WORD entryCount;
-    std::vector<PALETTEENTRY> entries; // entryCount of them
-};
-const std::vector<RecordedPalette>& CreatedPalettes();
+// The one fake; ResetWin32 forgets everything: a true-colour format, nothing checked.
+Win32Fake& Win32();
+void ResetWin32();
 
 #endif

@@ -1,0 +1,154 @@
+// What the hosts share: the resource script, the key table, menu navigation, pixel-format matching.
+#include <gtest/gtest.h>
+
+#include "embedded.h"
+#include "keys.h"
+#include "menu_model.h"
+#include "pixel_format_distance.h"
+#include "resource.h"
+#include "resource_script.h"
+
+namespace {
+
+TEST(ResourceScript, ReadsTheProgramsMenuAndDialog)
+{
+    ResourceScript script;
+    std::string error;
+    ASSERT_TRUE(ParseResourceScript(g_resourceScript, g_resourceHeader, &script, &error)) << error;
+    const MenuTemplate* menu = FindMenuTemplate(script, IDR_MAINMENU);
+    ASSERT_TRUE(menu && menu->items.size() == 3);
+    EXPECT_EQ(menu->items[0].text + menu->items[1].text + menu->items[2].text, "&FileRobot&Help");
+    for (const MenuItemTemplate& item : menu->items[1].items)
+        EXPECT_EQ(item.checked, item.id == IDM_CYLINDER) << item.text;
+    const DialogTemplate* about = FindDialogTemplate(script, IDD_ABOUT);
+    ASSERT_TRUE(about);
+    EXPECT_EQ(about->caption + " " + about->fontName, "About OpenGL MS Sans Serif");
+    EXPECT_EQ((std::vector<int>{about->width, about->height, about->fontPoints}),
+              (std::vector<int>{231, 270, 8}));
+}
+
+TEST(ResourceScript, ErrorsSayTheLineOfTheFault)
+{
+    const std::pair<const char*, const char*> rows[] = {
+        {"1 MENU\nBEGIN\n  MENUITEM \"Go\", IDM_STOP\nEND\n",
+         "line 3: unknown identifier IDM_STOP"},
+        {"1 MENU\nBEGIN\n\n  MENUITEM \"Go, IDM_GO\nEND\n", "line 4: unterminated string"},
+        {"1 MENU\nBEGIN\n  MENUITEM \"Go\", IDM_GO\n", "line 4: expected POPUP, MENUITEM or END"},
+        {"// c\n/* c\n */ 1 MENU { MENUITEM \"Go\", IDM_GO, GRAYED }", "line 3: expected CHECKED"},
+    };
+    for (auto [script, message] : rows) {
+        ResourceScript parsed;
+        std::string error;
+        EXPECT_FALSE(ParseResourceScript(script, "#define IDM_GO 7\n", &parsed, &error));
+        EXPECT_EQ(error, message);
+    }
+}
+
+TEST(Keys, EachPhysicalKeyHasOneVirtualKeyOnEveryHost)
+{
+    const std::tuple<unsigned long, const char*, UINT> rows[] = {
+        {'1', "Digit1", '1'},
+        {'0', "Digit0", '0'},
+        {0xffb1, "Numpad1", 0x61}, // VK_NUMPAD1, which is 'a', not '1'
+        {0xffb9, "Numpad9", 0x69},
+        {'a', "KeyA", 'A'},
+        {'z', "KeyZ", 'Z'},
+        {0xff51, "ArrowLeft", VK_LEFT},
+        {0xff52, "ArrowUp", VK_UP},
+        {0xff53, "ArrowRight", VK_RIGHT},
+        {0xff54, "ArrowDown", VK_DOWN},
+        {' ', "Space", VK_SPACE},
+        {0xff8d, "NumpadEnter", VK_RETURN},
+        {0xffc7, "F10", VK_F10},
+        {'A', "KeyAA", 0}, // X reports letters in lower case
+        {0xff67, "ContextMenu", 0},
+    };
+    for (auto [keysym, code, vk] : rows) {
+        EXPECT_EQ(VirtualKeyFromKeysym(keysym), vk) << "keysym " << keysym;
+        EXPECT_EQ(VirtualKeyFromCode(code), vk) << code;
+    }
+}
+
+// The program's menu bar: File (Exit), Robot (four models), Help (About).
+MenuTemplate MainMenu()
+{
+    MenuTemplate menu;
+    menu.items = {{"&File", 0, false, {{"E&xit", IDM_EXIT, false, {}, false}}, true},
+                  {"Robot",
+                   0,
+                   false,
+                   {{"Cylinder", IDM_CYLINDER, true, {}, false},
+                    {"Arm1", IDM_ARM1, false, {}, false},
+                    {"Arm2", IDM_ARM2, false, {}, false},
+                    {"Robot_siatka", IDM_ROBOT, false, {}, false}},
+                   true},
+                  {"&Help", 0, false, {{"&About", IDM_ABOUT, false, {}, false}}, true}};
+    return menu;
+}
+
+struct MenuRow {
+    std::vector<std::pair<UINT, bool>> keys; // virtual key, Alt held
+    MenuState state;
+    UINT command; // of the last key
+};
+
+const MenuRow kMenuRows[] = {
+    {{{'F', true}}, {MENU_POPUP, 0, 0}, 0},
+    {{{'H', true}, {VK_RETURN, false}}, {MENU_CLOSED, 0, -1}, IDM_ABOUT},
+    {{{'F', true}, {VK_RIGHT, false}, {VK_DOWN, false}}, {MENU_POPUP, 1, 1}, 0},
+    {{{'F', true}, {VK_RIGHT, false}, {VK_DOWN, false}, {VK_RETURN, false}},
+     {MENU_CLOSED, 0, -1},
+     IDM_ARM1},
+    {{{'F', true}, {VK_LEFT, false}, {VK_UP, false}}, {MENU_POPUP, 2, 0}, 0},
+    {{{VK_F10, false}}, {MENU_BAR, 0, -1}, 0},
+    {{{VK_MENU, false}, {VK_RIGHT, false}, {VK_DOWN, false}, {VK_UP, false}},
+     {MENU_POPUP, 1, 3},
+     0},
+    {{{VK_F10, false}, {VK_RETURN, false}, {'X', false}}, {MENU_CLOSED, 0, -1}, IDM_EXIT},
+    {{{VK_F10, false}, {'H', false}}, {MENU_POPUP, 2, 0}, 0},
+    {{{'H', true}, {VK_ESCAPE, false}}, {MENU_BAR, 2, -1}, 0},
+    {{{'H', true}, {VK_ESCAPE, false}, {VK_ESCAPE, false}}, {MENU_CLOSED, 0, -1}, 0},
+    {{{'R', true}}, {MENU_CLOSED, 0, -1}, 0}, // Robot has no mnemonic
+    {{{VK_F10, false}, {VK_F10, false}}, {MENU_CLOSED, 0, -1}, 0},
+    {{{'1', false}}, {MENU_CLOSED, 0, -1}, 0},
+};
+
+TEST(MenuModel, KeysMoveAndPickAsWin32sMenuLoopDoes)
+{
+    MenuTemplate menu = MainMenu();
+    for (const MenuRow& row : kMenuRows) {
+        MenuState state = {MENU_CLOSED, 0, -1};
+        UINT command = 0;
+        std::string keys;
+        for (auto [vk, alt] : row.keys) {
+            command = MenuKeyDown(&state, menu, vk, alt);
+            keys += (alt ? " Alt+" : " ") + std::to_string(vk);
+        }
+        EXPECT_EQ(
+            (std::vector<int>{state.mode, state.title, state.item, int(command)}),
+            (std::vector<int>{row.state.mode, row.state.title, row.state.item, int(row.command)}))
+            << "keys" << keys;
+    }
+}
+
+TEST(PixelFormatDistance, PrefersTheClosestDoubleBufferedRgbaVisual)
+{
+    PIXELFORMATDESCRIPTOR request = {};
+    request.dwFlags = PFD_DOUBLEBUFFER, request.cColorBits = 24, request.cDepthBits = 32;
+    // rgba, double buffer, level, colour, alpha, depth, stencil, accumulation bits; distance
+    const std::pair<VisualTraits, long> rows[] = {
+        {{true, true, 0, 24, 0, 32, 0, 0}, 0},
+        {{false, true, 0, 24, 0, 32, 0, 0}, -1},
+        {{true, false, 0, 24, 0, 32, 0, 0}, -1},
+        {{true, true, 1, 24, 0, 32, 0, 0}, -1},
+        {{true, true, 0, 24, 0, 24, 0, 0}, 16 * 8 * 2},
+        {{true, true, 0, 24, 0, 40, 0, 0}, 8 * 2},
+        {{true, true, 0, 24, 8, 32, 0, 0}, 8 * 2},
+        {{true, true, 0, 16, 0, 32, 8, 0}, 16 * 8 * 4 + 8},
+    };
+    for (auto [visual, distance] : rows)
+        EXPECT_EQ(PixelFormatDistance(request, visual), distance)
+            << visual.colorBits << " colour, " << visual.depthBits << " depth bits";
+}
+
+} // namespace
