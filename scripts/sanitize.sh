@@ -15,12 +15,4 @@ cmake --build build-asan -j"$(nproc)"
 export ASAN_OPTIONS="abort_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_string_checks=1"
 export LSAN_OPTIONS="suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-ctest --test-dir build-asan --output-on-failure -j"$(nproc)" -E '^rendering_tests$'
-
-# rendering_tests closes its display, which unloads Mesa's driver before the
-# leak check: what the driver still holds is then orphaned and has no library
-# left to be told apart by (a full unwind would name it, but deadlocks in
-# llvmpipe's JIT). So its leak check stays off; the code it draws with
-# allocates nothing, and the program's tests check that code for leaks too.
-ASAN_OPTIONS="$ASAN_OPTIONS:detect_leaks=0" \
-    ctest --test-dir build-asan --output-on-failure -R '^rendering_tests$'
+ctest --test-dir build-asan --output-on-failure -j"$(nproc)"

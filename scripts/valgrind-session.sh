@@ -14,5 +14,5 @@ mkdir -p "$logs"
 cmake -S . -B build-stress -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DROBOT_OXEL_E2E_WRAPPER="env LIBGL_ALWAYS_SOFTWARE=1 valgrind --error-exitcode=99 --leak-check=full --errors-for-leak-kinds=definite --num-callers=40 --log-file=$logs/%p.log --suppressions=$PWD/tests/sanitizers/valgrind.supp" >/dev/null
 cmake --build build-stress -j"$(nproc)" --target robot-oxel xprobe
-E2E_WAIT=60 ctest --test-dir build-stress -L e2e --output-on-failure -j"$(nproc)"
+E2E_WAIT=120 ctest --test-dir build-stress -L e2e --output-on-failure -j"$(nproc)"
 grep -h 'ERROR SUMMARY\|definitely lost:' "$logs"/*.log | sed 's/^==[0-9]*== *//' | sort | uniq -c
