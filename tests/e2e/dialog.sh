@@ -16,8 +16,8 @@ read -r _ x y w h <<<"$("$XPROBE" geometry "$dialog")"
     fail "the dialog is not transient for the main window"
 # Fields in dialog units: vendor, GLU version, the first error slot, the second.
 field() { "$XPROBE" ink "$dialog" $(($1 * w / 231)) $(($2 * h / 270)) $(($3 * w / 231)) $((8 * h / 270)); }
-field 61 29 153 && field 61 137 153 && field 18 195 89 && ! field 18 208 89 ||
-    fail "the dialog does not show the GL strings and exactly one error line"
+shown() { field 61 29 153 && field 61 137 153 && field 18 195 89 && ! field 18 208 89; }
+poll shown || fail "the dialog does not show the GL strings and exactly one error line"
 ok "About OpenGL: ${w}x${h}, transient, the strings and one error line"
 
 xdotool mousemove $((cx + cw - 5)) $((cy + ch - 5))
