@@ -1,0 +1,67 @@
+// DOM helpers for the browser host: elements, pixel styles, mnemonic texts, hit tests.
+#include "dom.h"
+
+#include <ctype.h>
+
+val Document()
+{
+    return val::global("document");
+}
+
+val NewElement(const char* tag, const char* className, val parent)
+{
+    val element = Document().call<val>("createElement", std::string(tag));
+    element.set("className", std::string(className));
+    parent.call<void>("appendChild", element);
+    return element;
+}
+
+void SetPixels(val element, const char* property, int pixels)
+{
+    element["style"].set(property, std::to_string(pixels) + "px");
+}
+
+void SetMnemonicText(val element, const std::string& text)
+{
+    element.set("textContent", std::string());
+    std::string run;
+    for (size_t i = 0; i < text.size(); i++) {
+        if (text[i] != '&' || i + 1 == text.size()) {
+            run += text[i];
+            continue;
+        }
+        i++;
+        if (text[i] == '&') {
+            run += '&';
+            continue;
+        }
+        element.call<void>("append", run);
+        run.clear();
+        NewElement("u", "", element).set("textContent", std::string(1, text[i]));
+    }
+    element.call<void>("append", run);
+}
+
+char MnemonicOf(const std::string& text)
+{
+    for (size_t i = 0; i + 1 < text.size(); i++) {
+        if (text[i] == '&' && text[i + 1] == '&')
+            i++;
+        else if (text[i] == '&')
+            return static_cast<char>(toupper(static_cast<unsigned char>(text[i + 1])));
+    }
+    return 0;
+}
+
+int PixelMeasure(val element, const char* property)
+{
+    return element[property].as<int>();
+}
+
+std::string HitAt(long clientX, long clientY, val* element)
+{
+    val under = Document().call<val>("elementFromPoint", clientX, clientY);
+    val labelled = under.isNull() ? under : under.call<val>("closest", std::string("[data-hit]"));
+    *element = labelled;
+    return labelled.isNull() ? std::string() : labelled["dataset"]["hit"].as<std::string>();
+}

@@ -1,0 +1,26 @@
+// Small helpers over the page's DOM, through emscripten::val.
+#ifndef ROBOT_OXEL_WEB_DOM_H
+#define ROBOT_OXEL_WEB_DOM_H
+
+#include <emscripten/val.h>
+
+#include <string>
+
+using emscripten::val;
+
+val Document();
+// A new element of tag with a class, appended to parent.
+val NewElement(const char* tag, const char* className, val parent);
+// Sets a style property to a length in CSS pixels.
+void SetPixels(val element, const char* property, int pixels);
+// Text with Win32's & mnemonics, the letter after & underlined ("&&" is a literal &).
+void SetMnemonicText(val element, const std::string& text);
+// The upper-case mnemonic letter of a text, or 0.
+char MnemonicOf(const std::string& text);
+// An element's own measure ("clientWidth", "offsetLeft") in whole pixels.
+int PixelMeasure(val element, const char* property);
+// The data-hit label of the element at a point of the page and the element
+// that carries it, or "" and null.
+std::string HitAt(long clientX, long clientY, val* element);
+
+#endif

@@ -1,0 +1,39 @@
+// Process entry: hands over to WinMain as the Win32 start-up code does, then
+// tells on the page that the program has ended, with its exit code, and
+// offers to start it again (a fresh page, as a fresh process would be).
+#include "state.h"
+
+#include <emscripten/html5.h>
+
+#include "dom.h"
+
+namespace {
+
+EM_BOOL OnRestart(int, const EmscriptenMouseEvent*, void*)
+{
+    val::global("location").call<void>("reload");
+    return EM_TRUE;
+}
+
+void ShowEnded(int code)
+{
+    val document = Document();
+    document.call<val>("getElementById", std::string("exit-code")).set("textContent", std::to_string(code));
+    document.call<val>("getElementById", std::string("exit-cause")).set("textContent", g_web.lastError);
+    document.call<val>("getElementById", std::string("ended")).set("hidden", false);
+    emscripten_set_click_callback("#restart", nullptr, EM_FALSE, OnRestart);
+}
+
+} // namespace
+
+int main()
+{
+    static int module;
+    HINSTANCE instance = reinterpret_cast<HINSTANCE>(&module);
+    char commandLine[] = "";
+    int code = WinMain(instance, NULL, commandLine, SW_SHOWDEFAULT);
+    if (code != 0 && !g_web.lastError.empty())
+        val::global("console").call<void>("error", "robot-oxel: " + g_web.lastError);
+    ShowEnded(code);
+    return code;
+}

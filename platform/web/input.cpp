@@ -1,0 +1,117 @@
+// Keyboard and mouse from the page, translated in one place for every
+// window: keys to the modal dialog, the menu bar or WM_KEYDOWN with the
+// Win32 virtual-key code of KeyboardEvent.code; the mouse to the dialog's
+// buttons, the menu, the sizing border and the close box.
+// Not implemented: WM_KEYUP, WM_CHAR, WM_SYSKEYDOWN, mouse messages (the
+// program handles none of them).
+#include "state.h"
+
+#include <emscripten/html5.h>
+
+#include "dom.h"
+#include "keys.h"
+
+namespace {
+
+WebWindow* MainWindow()
+{
+    for (WebWindow* window : g_web.windows) {
+        if (window->kind == KIND_MAIN && !window->destroying)
+            return window;
+    }
+    return nullptr;
+}
+
+WebWindow* WindowOf(val element)
+{
+    for (WebWindow* window : g_web.windows) {
+        if (!element.isNull() && window->frame.call<bool>("contains", element))
+            return window;
+    }
+    return nullptr;
+}
+
+EM_BOOL OnKeyDown(int, const EmscriptenKeyboardEvent* event, void*)
+{
+    UINT vk = VirtualKeyFromCode(event->code);
+    // Alt alone toggles the menu on its release, as on Windows.
+    g_web.altAlone = vk == VK_MENU && (g_web.altAlone || !event->repeat);
+    if (vk == VK_MENU)
+        return EM_TRUE;
+    // NOTE: with Ctrl or the Meta key held, keys are the browser's (reload, close, copy).
+    if (event->ctrlKey || event->metaKey || !vk)
+        return EM_FALSE;
+    if (WebWindow* dialog = ModalDialog())
+        return DialogKey(dialog, vk);
+    WebWindow* window = MainWindow();
+    if (!window)
+        return EM_FALSE;
+    if (window->menu && MenuKey(window->menu, vk, event->altKey))
+        return EM_TRUE;
+    // Alt combinations are Win32's WM_SYSKEYDOWN, which the program leaves alone.
+    if (event->altKey)
+        return EM_TRUE;
+    PostToQueue(window, WM_KEYDOWN, vk, 1);
+    // NOTE: the window gets function keys too, but the browser keeps them (F5 reloads).
+    return vk < VK_F1 || vk >= VK_F1 + 24;
+}
+
+EM_BOOL OnKeyUp(int, const EmscriptenKeyboardEvent* event, void*)
+{
+    if (VirtualKeyFromCode(event->code) != VK_MENU)
+        return EM_FALSE;
+    WebWindow* window = MainWindow();
+    if (g_web.altAlone && window && window->menu && !ModalDialog())
+        MenuToggle(window->menu);
+    g_web.altAlone = false;
+    return EM_TRUE;
+}
+
+EM_BOOL OnMouse(int eventType, const EmscriptenMouseEvent* event, void*)
+{
+    if (g_web.sizing.window) {
+        if (eventType == EMSCRIPTEN_EVENT_MOUSEUP)
+            g_web.sizing.window = nullptr;
+        else
+            TrackSizing(event->clientX, event->clientY);
+        return EM_TRUE;
+    }
+    val element = val::null();
+    std::string hit = HitAt(event->clientX, event->clientY, &element);
+    WebWindow* target = WindowOf(element);
+    // A modal dialog disables its owner, as on Win32.
+    if (WebWindow* dialog = ModalDialog()) {
+        if (target == dialog && eventType == EMSCRIPTEN_EVENT_CLICK)
+            DialogClick(dialog, hit);
+        return target && target != dialog;
+    }
+    WebWindow* window = MainWindow();
+    if (!window)
+        return EM_FALSE;
+    if (window->menu && MenuMouse(window->menu, eventType, target == window ? hit : ""))
+        return EM_TRUE;
+    if (target != window)
+        return EM_FALSE;
+    if (eventType == EMSCRIPTEN_EVENT_MOUSEDOWN && hit == "border")
+        StartSizing(window, event->clientX, event->clientY);
+    else if (eventType == EMSCRIPTEN_EVENT_CLICK && hit == "close")
+        CloseBox(window);
+    // The frame is no text to select.
+    return eventType == EMSCRIPTEN_EVENT_MOUSEDOWN;
+}
+
+} // namespace
+
+void HookInput()
+{
+    if (g_web.inputHooked)
+        return;
+    const char* document = EMSCRIPTEN_EVENT_TARGET_DOCUMENT;
+    emscripten_set_keydown_callback(document, nullptr, EM_TRUE, OnKeyDown);
+    emscripten_set_keyup_callback(document, nullptr, EM_TRUE, OnKeyUp);
+    emscripten_set_mousedown_callback(document, nullptr, EM_TRUE, OnMouse);
+    emscripten_set_mousemove_callback(document, nullptr, EM_TRUE, OnMouse);
+    emscripten_set_mouseup_callback(document, nullptr, EM_TRUE, OnMouse);
+    emscripten_set_click_callback(document, nullptr, EM_TRUE, OnMouse);
+    g_web.inputHooked = true;
+}

@@ -1,0 +1,245 @@
+// GDI pixel formats, palettes, WGL and SwapBuffers over the client area's
+// WebGL context, which draws what the GL subset (gl/) hands it: clears and
+// clip-space line segments, through one small shader pair.
+// Pixel formats: one, double-buffered RGBA, described from the context.
+// Not implemented: colour-mapped formats (a canvas is always true colour,
+// so the program never makes a palette), shared contexts, layers.
+#include "state.h"
+
+#include "gl_context.h"
+
+namespace {
+
+const char kVertexShader[] = "attribute vec4 position; void main() { gl_Position = position; }";
+const char kFragmentShader[] =
+    "precision mediump float; uniform vec4 color; void main() { gl_FragColor = color; }";
+
+// Draws with one WebGL context; its constants are the same numbers as GL's.
+class WebGlBackend : public GlBackend {
+public:
+    explicit WebGlBackend(val webgl) : gl_(webgl)
+    {
+        val program = gl_.call<val>("createProgram");
+        AttachShader(program, GL_VERTEX_SHADER, kVertexShader);
+        AttachShader(program, GL_FRAGMENT_SHADER, kFragmentShader);
+        gl_.call<void>("bindAttribLocation", program, 0, std::string("position"));
+        gl_.call<void>("linkProgram", program);
+        gl_.call<void>("useProgram", program);
+        color_ = gl_.call<val>("getUniformLocation", program, std::string("color"));
+        gl_.call<void>("bindBuffer", GL_ARRAY_BUFFER, gl_.call<val>("createBuffer"));
+        gl_.call<void>("enableVertexAttribArray", 0);
+        gl_.call<void>("vertexAttribPointer", 0, 4, GL_FLOAT, false, 0, 0);
+    }
+
+    void Clear(GLbitfield mask, const float rgba[4]) override
+    {
+        gl_.call<void>("clearColor", rgba[0], rgba[1], rgba[2], rgba[3]);
+        gl_.call<void>("clear", mask & (GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT));
+    }
+
+    void Viewport(int x, int y, int width, int height) override
+    {
+        gl_.call<void>("viewport", x, y, width, height);
+    }
+
+    void DrawLines(const double* xyzw, size_t count, const float rgba[4], bool depthTest) override
+    {
+        floats_.assign(xyzw, xyzw + count * 4);
+        gl_.call<void>("bufferData", GL_ARRAY_BUFFER,
+                       val(emscripten::typed_memory_view(floats_.size(), floats_.data())),
+                       GL_STREAM_DRAW);
+        gl_.call<void>(depthTest ? "enable" : "disable", GL_DEPTH_TEST);
+        gl_.call<void>("uniform4f", color_, rgba[0], rgba[1], rgba[2], rgba[3]);
+        gl_.call<void>("drawArrays", GL_LINES, 0, static_cast<int>(count));
+    }
+
+    // The implementation's own names where the browser tells them, else WebGL's.
+    const char* String(GLenum name) override
+    {
+        val info = gl_.call<val>("getExtension", std::string("WEBGL_debug_renderer_info"));
+        val answer = val::undefined();
+        if (name == GL_EXTENSIONS)
+            answer = gl_.call<val>("getSupportedExtensions").call<val>("join", std::string(" "));
+        else if (!info.isNull() && name != GL_VERSION)
+            answer = gl_.call<val>("getParameter", info[name == GL_VENDOR ? "UNMASKED_VENDOR_WEBGL"
+                                                                           : "UNMASKED_RENDERER_WEBGL"]);
+        else
+            answer = gl_.call<val>("getParameter", name);
+        text_ = answer.as<std::string>();
+        return text_.c_str();
+    }
+
+private:
+    void AttachShader(val program, GLenum kind, const char* source)
+    {
+        val shader = gl_.call<val>("createShader", kind);
+        gl_.call<void>("shaderSource", shader, std::string(source));
+        gl_.call<void>("compileShader", shader);
+        gl_.call<void>("attachShader", program, shader);
+    }
+
+    val gl_;
+    val color_ = val::null();
+    std::vector<float> floats_;
+    std::string text_;
+};
+
+struct WebGlRecord {
+    WebWindow* window;
+    WebGlBackend* backend;
+    GlContext* context;
+};
+
+WebDC* DCFromHandle(HDC dc)
+{
+    auto* record = reinterpret_cast<WebDC*>(dc);
+    return record && WindowFromHandle(HandleOf(record->window)) ? record : nullptr;
+}
+
+// The canvas's context, made on first need: its attributes are the window's pixel format.
+val WebGlOf(WebWindow* window)
+{
+    if (window->webgl.isNull() && !window->canvas.isUndefined()) {
+        val attributes = val::object();
+        attributes.set("alpha", false);
+        attributes.set("depth", true);
+        attributes.set("stencil", false);
+        attributes.set("antialias", false); // one-pixel lines, as GL draws them
+        attributes.set("preserveDrawingBuffer", false); // swapped, not copied
+        window->webgl = window->canvas.call<val>("getContext", std::string("webgl"), attributes);
+        if (window->webgl.isNull())
+            ReportError("WebGL", "the browser gives the canvas no WebGL context");
+    }
+    return window->webgl;
+}
+
+BYTE Bits(val webgl, GLenum name)
+{
+    return static_cast<BYTE>(webgl.call<int>("getParameter", name));
+}
+
+} // namespace
+
+int WINAPI ChoosePixelFormat(HDC dc, const PIXELFORMATDESCRIPTOR* pfd)
+{
+    WebDC* record = DCFromHandle(dc);
+    if (!record || !pfd || pfd->iPixelType != PFD_TYPE_RGBA || WebGlOf(record->window).isNull())
+        return 0;
+    return 1;
+}
+
+// A canvas's context attributes are fixed when it is made, as a window's pixel format is once set.
+BOOL WINAPI SetPixelFormat(HDC dc, int format, const PIXELFORMATDESCRIPTOR*)
+{
+    WebDC* record = DCFromHandle(dc);
+    if (!record || format != 1 || record->window->pixelFormatSet || WebGlOf(record->window).isNull())
+        return FALSE;
+    record->window->pixelFormatSet = true;
+    return TRUE;
+}
+
+int WINAPI GetPixelFormat(HDC dc)
+{
+    WebDC* record = DCFromHandle(dc);
+    return record && record->window->pixelFormatSet ? 1 : 0;
+}
+
+int WINAPI DescribePixelFormat(HDC dc, int format, UINT bytes, LPPIXELFORMATDESCRIPTOR pfd)
+{
+    WebDC* record = DCFromHandle(dc);
+    val webgl = record ? WebGlOf(record->window) : val::null();
+    if (webgl.isNull() || format != 1)
+        return 0;
+    if (!pfd || bytes < sizeof(PIXELFORMATDESCRIPTOR))
+        return 1;
+    PIXELFORMATDESCRIPTOR d = {};
+    d.nSize = sizeof(PIXELFORMATDESCRIPTOR);
+    d.nVersion = 1;
+    d.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
+    d.iPixelType = PFD_TYPE_RGBA;
+    // WebGL keeps bytes in R, G, B, A order.
+    d.cRedBits = Bits(webgl, GL_RED_BITS);
+    d.cGreenBits = Bits(webgl, GL_GREEN_BITS);
+    d.cGreenShift = d.cRedBits;
+    d.cBlueBits = Bits(webgl, GL_BLUE_BITS);
+    d.cBlueShift = static_cast<BYTE>(d.cRedBits + d.cGreenBits);
+    d.cColorBits = static_cast<BYTE>(d.cRedBits + d.cGreenBits + d.cBlueBits);
+    d.cAlphaBits = Bits(webgl, GL_ALPHA_BITS);
+    d.cDepthBits = Bits(webgl, GL_DEPTH_BITS);
+    d.cStencilBits = Bits(webgl, GL_STENCIL_BITS);
+    d.iLayerType = PFD_MAIN_PLANE;
+    *pfd = d;
+    return 1;
+}
+
+// NOTE: no palettes: the canvas is always true colour, so the program asks for none.
+HPALETTE WINAPI CreatePalette(const LOGPALETTE*)
+{
+    return NULL;
+}
+
+HPALETTE WINAPI SelectPalette(HDC, HPALETTE, BOOL)
+{
+    return NULL;
+}
+
+UINT WINAPI RealizePalette(HDC)
+{
+    return 0;
+}
+
+BOOL WINAPI UpdateColors(HDC dc)
+{
+    return DCFromHandle(dc) ? TRUE : FALSE;
+}
+
+BOOL WINAPI DeleteObject(HGDIOBJ)
+{
+    return FALSE;
+}
+
+HGLRC WINAPI wglCreateContext(HDC dc)
+{
+    WebDC* record = DCFromHandle(dc);
+    if (!record || !record->window->pixelFormatSet) {
+        ReportError("WGL", "no pixel format set on the window");
+        return NULL;
+    }
+    auto* backend = new WebGlBackend(record->window->webgl);
+    return reinterpret_cast<HGLRC>(new WebGlRecord{record->window, backend, GlCreateContext(backend)});
+}
+
+// A WebGL context draws on its own canvas only, so it is current with that window's DC.
+BOOL WINAPI wglMakeCurrent(HDC dc, HGLRC handle)
+{
+    auto* record = reinterpret_cast<WebGlRecord*>(handle);
+    if (!record) {
+        GlMakeCurrent(nullptr);
+        return TRUE;
+    }
+    WebDC* target = DCFromHandle(dc);
+    if (!target || target->window != record->window)
+        return FALSE;
+    GlMakeCurrent(record->context);
+    return TRUE;
+}
+
+BOOL WINAPI wglDeleteContext(HGLRC handle)
+{
+    auto* record = reinterpret_cast<WebGlRecord*>(handle);
+    if (!record)
+        return FALSE;
+    GlDeleteContext(record->context);
+    delete record->backend;
+    delete record;
+    return TRUE;
+}
+
+// NOTE: the browser shows the canvas when the program next waits; a swap only draws what is pending.
+BOOL WINAPI SwapBuffers(HDC dc)
+{
+    if (!DCFromHandle(dc))
+        return FALSE;
+    GlFlushLines();
+    return TRUE;
+}
