@@ -71,6 +71,7 @@ val CreateControl(const ControlTemplate& control, const BaseUnits& units, val cl
     }
     if (control.kind != "GROUPBOX")
         SetMnemonicText(element, control.text);
+    element["dataset"].set("id", control.id); // the dialog item's id, so the page tells the controls apart
     SetPixels(element, "left", ToPixelsX(units, control.x));
     SetPixels(element, "top", ToPixelsY(units, control.y));
     SetPixels(element, "width", ToPixelsX(units, control.width));

@@ -1,0 +1,204 @@
+// Robot Oxel's browser build in Debian's headless Chromium, worked as a user
+// works it: the scene predictions of tests/scenes.txt reached by keyboard
+// (and each model by mouse, with its one check mark), the view's wrap, inert
+// keypad digits, the About dialog's strings and close rules, a resize, and
+// the ended page after File/Exit and after the close box.
+// Usage: node browser_test.mjs SITE_DIR SCENES_FILE
+import { chromium } from 'playwright-core';
+import { PNG } from 'pngjs';
+import { existsSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+
+const [site, scenesFile] = process.argv.slice(2);
+let passed = 0;
+let failed = 0;
+function check(ok, what, detail = '') {
+  ok ? passed++ : failed++;
+  console.log(`${ok ? 'ok' : 'FAIL'}: ${what}${ok || !detail ? '' : '\n  ' + detail}`);
+}
+
+// Scenes: name, model, keys as [key, count], queries as [want, x, y].
+function readScenes(text) {
+  const scenes = [];
+  for (const f of text.split('\n').map((line) => line.trim().split(/\s+/))) {
+    if (f[0] === 'scene') {
+      scenes.push({ name: f[1], model: +f[2], keys: f.slice(3).map((k) => k.split('*')), queries: [] });
+    } else if (f[0] === 'grey' || f[0] === 'white') {
+      const queries = scenes.at(-1).queries;
+      for (let k = 0; f[1] === 'ring' && k < 16; k++) {
+        const a = ((k + 0.5) * Math.PI) / 8;
+        queries.push([f[0], +f[2] * Math.sin(a), +f[2] * Math.cos(a)]);
+      }
+      if (f[1] !== 'ring') queries.push([f[0], +f[1], +f[2]]);
+    }
+  }
+  return scenes;
+}
+
+// Grey within 1.5 px of each "grey" point, only white within 2 px of each
+// "white" one; the shorter side spans 200 units, origin at the centre, +Y up.
+function probe({ width: w, height: h, data }, queries) {
+  const kind = (i, j) => {
+    const c = [...data.subarray((j * w + i) * 4, (j * w + i) * 4 + 3)];
+    if (c.every((v) => v >= 240)) return 'white';
+    const lo = Math.min(...c), hi = Math.max(...c);
+    return lo >= 96 && hi <= 160 && hi - lo <= 16 ? 'grey' : 'other';
+  };
+  const scale = Math.min(w, h) / 200;
+  const misses = [];
+  for (const [want, x, y] of queries) {
+    const cx = w / 2 + x * scale, cy = h / 2 - y * scale, tol = want === 'grey' ? 1.5 : 2;
+    let greys = 0, others = 0, seen = 0;
+    for (let j = Math.trunc(cy - tol - 1); j <= cy + tol; j++) {
+      for (let i = Math.trunc(cx - tol - 1); i <= cx + tol; i++) {
+        if (i < 0 || j < 0 || i >= w || j >= h) continue;
+        if ((i + 0.5 - cx) ** 2 > tol ** 2 || (j + 0.5 - cy) ** 2 > tol ** 2) continue;
+        const k = kind(i, j);
+        seen++, (greys += k === 'grey'), (others += k !== 'white');
+      }
+    }
+    if (!seen || (want === 'grey' ? !greys : others)) misses.push(`${want} at (${x.toFixed(2)}, ${y.toFixed(2)})`);
+  }
+  return misses;
+}
+
+const profile = mkdtempSync(join(tmpdir(), 'robot-oxel-chromium-'));
+const context = await chromium.launchPersistentContext(profile, {
+  executablePath: '/usr/bin/chromium',
+  args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+    '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+  viewport: { width: 900, height: 700 },
+});
+// The site is served from the build folder, nothing from elsewhere.
+await context.route('http://robot-oxel.test/**', (route) => {
+  const file = join(site, new URL(route.request().url()).pathname.slice(1) || 'index.html');
+  return existsSync(file) ? route.fulfill({ path: file }) : route.fulfill({ status: 404 });
+});
+const page = context.pages()[0];
+const keys = page.keyboard;
+const canvas = page.locator('canvas.client');
+const dialog = page.locator('.frame:not(.sizable)');
+const wait = (ms) => page.waitForTimeout(ms);
+const shoot = async () => PNG.sync.read(await canvas.screenshot());
+const scenes = readScenes(readFileSync(scenesFile, 'utf8'));
+const rest = (model) => scenes.find((s) => s.model === model && !s.keys.length);
+const keyName = { Left: 'ArrowLeft', Right: 'ArrowRight', Up: 'ArrowUp', Down: 'ArrowDown' };
+const partner = { 1: '2', 2: '1', 3: '4', 4: '3', 5: '6', 6: '5', Left: 'Right', Right: 'Left', Up: 'Down', Down: 'Up' };
+
+async function press(key, count = 1) {
+  for (let i = 0; i < count; i++) await keys.press(keyName[key] ?? key);
+}
+
+// Waits for a settled frame (two equal screenshots) that passes the predictions.
+async function expectScene(what, scene) {
+  let previous = null, misses = [];
+  for (const deadline = Date.now() + 10000; Date.now() < deadline; await wait(100)) {
+    const frame = await shoot();
+    misses = probe(frame, scene.queries);
+    if (!misses.length && previous?.data.equals(frame.data)) return check(true, what), frame;
+    previous = frame;
+  }
+  check(false, what, `frame is not '${scene.name}': ` + misses.join(', '));
+}
+
+async function expectSame(what, frame) {
+  await wait(300);
+  check((await shoot()).data.equals(frame.data), what);
+}
+
+async function pickByKeyboard(model) {
+  await press('Alt+f'), await press('ArrowRight'), await press('ArrowDown', model), await press('Enter');
+}
+
+async function start() {
+  await page.goto('http://robot-oxel.test/');
+  return expectScene(`the first frame is '${scenes[0].name}'`, scenes[0]);
+}
+
+async function expectEnded(how) {
+  await page.locator('#ended').waitFor({ timeout: 10000 }).catch(() => {});
+  const shown = await page.locator('#ended').isVisible();
+  check(shown && (await page.locator('#exit-code').textContent()) === '0', `${how} ends the program with code 0`);
+}
+
+const firstFrame = await start();
+
+for (const scene of scenes) {
+  await pickByKeyboard(scene.model);
+  for (const [key, count] of scene.keys) await press(key, +count);
+  await expectScene(`'${scene.name}' by keyboard`, scene);
+  for (const [key, count] of scene.keys) await press(partner[key], +count);
+  await expectScene(`'${scene.name}' undone by the partner keys`, rest(scene.model));
+}
+
+const titles = page.locator('.menubar .title');
+const checks = async () => (await page.locator('.popup .check').allTextContents()).map((t) => t !== '');
+for (const model of [3, 1, 2, 0]) {
+  await press('ArrowLeft', 3);
+  await titles.nth(1).click();
+  await page.locator('.popup .item').nth(model).click();
+  const scene = await expectScene(`model ${model} by mouse, unturned`, rest(model));
+  await titles.nth(1).click();
+  const marks = await checks();
+  check(marks.filter(Boolean).length === 1 && marks[model], `model ${model} alone has a check mark`, `${marks}`);
+  await titles.nth(1).click();
+  if (model === 3) {
+    await press('Numpad1'), await press('Numpad2'), await press('Numpad3'), await press('Numpad6');
+    await expectSame('keypad digits do not move the robot', scene);
+  }
+}
+await press('ArrowRight', 71);
+check(!(await shoot()).data.equals(firstFrame.data), '71 x Right turns the view');
+await press('ArrowRight');
+await expectSame('72 x Right brings back the first frame', firstFrame);
+
+const glStrings = await page.evaluate(() => {
+  const gl = document.createElement('canvas').getContext('webgl');
+  const info = gl.getExtension('WEBGL_debug_renderer_info');
+  return [info ? info.UNMASKED_VENDOR_WEBGL : gl.VENDOR, info ? info.UNMASKED_RENDERER_WEBGL : gl.RENDERER,
+    gl.VERSION].map((name) => gl.getParameter(name)).concat(gl.getSupportedExtensions().join(' '));
+});
+const item = (id) => dialog.locator(`[data-id="${id}"]`).textContent();
+for (const [how, close] of [
+  ['Enter', () => press('Enter')],
+  ['OK', () => dialog.locator('button').click()],
+  ['its close box', () => dialog.locator('.close').click()],
+]) {
+  await press('Alt+h'), await press('Enter');
+  await dialog.waitFor({ timeout: 10000 });
+  const shown = await Promise.all([1000, 1001, 1002, 1003, 1005, 1007, 1008].map(item));
+  check(JSON.stringify(shown.slice(0, 4)) === JSON.stringify(glStrings), 'About shows the page\'s WebGL strings',
+    `${shown.slice(0, 4)} != ${glStrings}`);
+  check(shown[4] !== '' && shown[5] === 'no error' && shown[6] === '', 'About shows GLU\'s version, no error');
+  await press('Escape');
+  await wait(300);
+  check(await dialog.isVisible(), 'Escape leaves About open');
+  await close();
+  await dialog.waitFor({ state: 'detached', timeout: 10000 }).catch(() => {});
+  check(!(await dialog.count()), `${how} closes About`);
+}
+
+const before = await canvas.boundingBox();
+const frame = await page.locator('.frame').boundingBox();
+await page.mouse.move(frame.x + frame.width - 2, frame.y + frame.height - 2);
+await page.mouse.down();
+await page.mouse.move(frame.x + frame.width + 200, frame.y + frame.height - 80, { steps: 5 });
+await page.mouse.up();
+const after = await canvas.boundingBox();
+check(after.width === before.width + 202 && after.height === before.height - 78, 'the corner sizes the window',
+  `${before.width} x ${before.height} -> ${after.width} x ${after.height}`);
+await expectScene('the resized cylinder is round and centred', scenes[0]);
+
+await press('F10'), await press('ArrowDown'), await press('Enter');
+await expectEnded('File/Exit');
+await page.locator('#restart').click();
+await page.waitForURL('http://robot-oxel.test/');
+await expectScene('Start again shows the first frame', scenes[0]);
+await page.locator('.frame .close').click();
+await expectEnded('the close box');
+
+await context.close();
+rmSync(profile, { recursive: true, force: true });
+console.log(`${passed} passed, ${failed} failed`);
+process.exit(failed ? 1 : 0);
