@@ -2,7 +2,8 @@
 # Installs the Debian packages needed to build, run and test Robot Oxel.
 # With --package, also the tools that build and check the Debian package;
 # with --windows, the Windows cross-build and Wine (scripts/windows-test.sh);
-# with --tools, valgrind and glxgears (scripts/valgrind-session.sh, scripts/bench.sh).
+# with --tools, valgrind and glxgears (scripts/valgrind-session.sh, scripts/bench.sh);
+# with --web, Emscripten, Chromium and the browser tests' node packages (scripts/web*.sh).
 # Idempotent: silent, and no apt-get update, when everything is already there.
 set -euo pipefail
 
@@ -23,6 +24,11 @@ if [ "${1:-}" = --tools ]; then
     # glxgears is the benchmark's yardstick.
     packages+=(valgrind mesa-utils)
 fi
+if [ "${1:-}" = --web ]; then
+    packages+=(emscripten chromium)
+    # Any Node.js with npm serves; Debian's if there is none.
+    command -v npm >/dev/null || packages+=(nodejs npm)
+fi
 foreign=() # i386 packages: the 32-bit half of Wine, with Mesa under its opengl32
 if [ "${1:-}" = --windows ]; then
     packages+=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686 googletest wine fonts-wine)
@@ -42,7 +48,16 @@ for p in "${foreign[@]}"; do
     status=$(dpkg-query -W -f='${Status}' "$p:i386" 2>/dev/null || true)
     [ "$status" = "install ok installed" ] || missing+=("$p:i386")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+# The browser tests' node packages, as tests/web/package-lock.json pins them.
+NodePackages()
+{
+    local dir
+    dir=$(dirname "$0")/../tests/web
+    if [ "${1:-}" = --web ] && ! [ "$dir/node_modules/.package-lock.json" -nt "$dir/package-lock.json" ]; then
+        npm ci --prefix "$dir" --no-audit --no-fund --silent
+    fi
+}
+[ ${#missing[@]} -eq 0 ] && { NodePackages "${1:-}"; exit 0; }
 
 if [ "$(id -u)" -ne 0 ]; then
     sudo=sudo
@@ -56,3 +71,4 @@ if [ ${#foreign[@]} -gt 0 ] && ! dpkg --print-foreign-architectures | grep -qx i
 fi
 $sudo apt-get update -qq
 $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+NodePackages "${1:-}"

@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Installs what is missing (install-deps.sh --web) and builds the browser
+# version with Emscripten into build-web/site: index.html, robot-oxel.js and
+# robot-oxel.wasm, all a web server needs.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh --web
+# Debian's Emscripten finds its node modules (acorn) only here.
+export NODE_PATH=/usr/share/nodejs
+emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
+cmake --build build-web -j"$(nproc)"
