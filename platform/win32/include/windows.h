@@ -1,7 +1,8 @@
 // The subset of the Win32 API that Robot Oxel uses, with the real names,
 // types, constant values and signatures, so the application compiles
 // unchanged against the system <windows.h> on Windows. Elsewhere a host
-// provides the functions: platform/x11 over FLTK 1.3 and GLX on Linux.
+// provides the functions: platform/x11 over FLTK 1.3 and GLX on Linux,
+// platform/web over the DOM and WebGL in a browser.
 //
 // Implemented: one top-level window class and its windows; the message
 // loop (GetMessage, DispatchMessage, PostQuitMessage); WM_CREATE, WM_SIZE,
