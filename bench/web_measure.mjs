@@ -1,7 +1,8 @@
 // Measures the browser version side by side in one run and prints one
 // table: the .wasm and .js gzip-compressed; the time from navigation to the
 // first frame against a blank page that makes a WebGL context and clears it
-// once; and whether a key press is drawn by the next animation frame.
+// once, with the phases the start-up goes through; and whether a key press is
+// drawn by the next animation frame.
 // Usage: node bench/web_measure.mjs SITE_DIR [RUNS]
 import { createRequire } from 'node:module';
 import { readFileSync } from 'node:fs';
@@ -31,14 +32,26 @@ const server = createServer((request, response) => {
 await new Promise((resolve) => server.on('listening', resolve));
 const origin = `http://127.0.0.1:${server.address().port}`;
 
-// In every page before its own scripts: when WebGL is first drawn with, the
-// frame after it; each key press, and whether a draw followed before the next frame.
+// In every page before its own scripts: when the program is compiled, when
+// WebGL is first asked for and drawn with, the frame after it; each key
+// press, and whether a draw followed before the next frame.
 const hooks = () => {
-  const bench = (window.bench = { firstFrame: null, lastDraw: -1, keys: [] });
+  const bench = (window.bench = { firstFrame: null, lastDraw: -1, keys: [], phases: {} });
+  const mark = (phase) => (bench.phases[phase] ??= performance.now());
+  for (const name of ['instantiate', 'instantiateStreaming']) {
+    const call = WebAssembly[name];
+    WebAssembly[name] = (...args) => call(...args).then((result) => (mark('compiled'), result));
+  }
+  const getContext = HTMLCanvasElement.prototype.getContext;
+  HTMLCanvasElement.prototype.getContext = function (...args) {
+    mark('context');
+    return getContext.apply(this, args);
+  };
   for (const name of ['clear', 'drawArrays']) {
     const call = WebGLRenderingContext.prototype[name];
     WebGLRenderingContext.prototype[name] = function (...args) {
       if (bench.lastDraw < 0) requestAnimationFrame(() => (bench.firstFrame = performance.now()));
+      mark('drawn');
       bench.lastDraw = performance.now();
       return call.apply(this, args);
     };
@@ -62,18 +75,21 @@ async function firstFrame(url) {
   await page.addInitScript(hooks);
   await page.goto(url);
   await page.waitForFunction(() => window.bench.firstFrame !== null);
-  return { context, page, ms: await page.evaluate(() => window.bench.firstFrame) };
+  const phases = await page.evaluate(() => ({ ...window.bench.phases, frame: window.bench.firstFrame,
+    loaded: Math.max(...performance.getEntriesByType('resource').map((e) => e.responseEnd)) }));
+  return { context, page, phases };
 }
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 
 const times = { app: [], blank: [] };
 for (let run = 0; run < +runs; run++) {
   for (const [name, url] of [['app', `${origin}/`], ['blank', `${origin}/blank.html`]]) {
-    const { context, ms } = await firstFrame(url);
-    times[name].push(ms);
+    const { context, phases } = await firstFrame(url);
+    times[name].push(phases);
     await context.close();
   }
 }
+const phase = (name, key) => median(times[name].map((p) => p[key]));
 
 const { context, page } = await firstFrame(`${origin}/`);
 for (const key of ['Alt+f', 'ArrowRight', 'ArrowDown', 'ArrowDown', 'ArrowDown', 'Enter']) await page.keyboard.press(key);
@@ -96,7 +112,7 @@ server.close();
 
 const kb = (file) => gzipSync(readFileSync(join(site, file)), { level: 9 }).length / 1024;
 const wasm = kb('robot-oxel.wasm'), js = kb('robot-oxel.js');
-const app = median(times.app), yard = median(times.blank);
+const app = phase('app', 'frame'), yard = phase('blank', 'frame');
 const inNext = keys.filter((k) => k.inNextFrame).length;
 console.log(`| Measure | Robot Oxel | Reference | Ratio | Aim |
 |---|---|---|---|---|
@@ -104,4 +120,11 @@ console.log(`| Measure | Robot Oxel | Reference | Ratio | Aim |
 | Navigation to first frame (median of ${runs}) | ${app.toFixed(0)} ms | blank WebGL page ${yard.toFixed(0)} ms | ${(app / yard).toFixed(2)} | ≤ 1.3 |
 | Key to drawn, robot (median of ${keys.length}; max ${Math.max(...keys.map((k) => k.drawn)).toFixed(2)} ms) | ${median(keys.map((k) => k.drawn)).toFixed(2)} ms | next frame ${median(keys.map((k) => k.frame)).toFixed(1)} ms | ${inNext} of ${keys.length} keys in the next frame | next frame |
 
-Chromium ${browser.version()}, WebGL renderer: ${renderer}`);
+Chromium ${browser.version()}, WebGL renderer: ${renderer}
+
+Start-up phases, median ms after navigation:
+
+| Page | .js and .wasm loaded | .wasm compiled | WebGL context asked for | first drawn | first frame |
+|---|---|---|---|---|---|
+| Robot Oxel | ${['loaded', 'compiled', 'context', 'drawn', 'frame'].map((k) => phase('app', k).toFixed(0)).join(' | ')} |
+| blank WebGL page | | | ${['context', 'drawn', 'frame'].map((k) => phase('blank', k).toFixed(0)).join(' | ')} |`);
