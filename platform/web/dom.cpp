@@ -1,8 +1,6 @@
 // DOM helpers for the browser host: elements, pixel styles, mnemonic texts, hit tests.
 #include "dom.h"
 
-#include <ctype.h>
-
 val Document()
 {
     return val::global("document");
@@ -40,17 +38,6 @@ void SetMnemonicText(val element, const std::string& text)
         NewElement("u", "", element).set("textContent", std::string(1, text[i]));
     }
     element.call<void>("append", run);
-}
-
-char MnemonicOf(const std::string& text)
-{
-    for (size_t i = 0; i + 1 < text.size(); i++) {
-        if (text[i] == '&' && text[i + 1] == '&')
-            i++;
-        else if (text[i] == '&')
-            return static_cast<char>(toupper(static_cast<unsigned char>(text[i + 1])));
-    }
-    return 0;
 }
 
 int PixelMeasure(val element, const char* property)

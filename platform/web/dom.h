@@ -15,8 +15,6 @@ val NewElement(const char* tag, const char* className, val parent);
 void SetPixels(val element, const char* property, int pixels);
 // Text with Win32's & mnemonics, the letter after & underlined ("&&" is a literal &).
 void SetMnemonicText(val element, const std::string& text);
-// The upper-case mnemonic letter of a text, or 0.
-char MnemonicOf(const std::string& text);
 // An element's own measure ("clientWidth", "offsetLeft") in whole pixels.
 int PixelMeasure(val element, const char* property);
 // The data-hit label of the element at a point of the page and the element

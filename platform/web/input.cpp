@@ -62,7 +62,7 @@ EM_BOOL OnKeyUp(int, const EmscriptenKeyboardEvent* event, void*)
         return EM_FALSE;
     WebWindow* window = MainWindow();
     if (g_web.altAlone && window && window->menu && !ModalDialog())
-        MenuToggle(window->menu);
+        MenuKey(window->menu, VK_MENU, false);
     g_web.altAlone = false;
     return EM_TRUE;
 }

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "menu_model.h"
 #include "resource_script.h"
 
 using emscripten::val;
@@ -28,10 +29,7 @@ struct WebMenu {
     WebWindow* owner;
     val barElement = val::undefined();
     val popupElement = val::null(); // the open popup
-    bool active;                    // menu mode: a title is highlighted
-    int hotTitle;
-    bool open;   // the hot title's popup is shown
-    int hotItem; // -1 for none
+    MenuState state;                // what is highlighted and open
 };
 
 enum WindowKind { KIND_MAIN, KIND_DIALOG };
@@ -116,10 +114,9 @@ void HookInput();
 // Menu bar (menu.cpp).
 WebMenu* CreateMenuBar(WebWindow* owner, const MenuTemplate& bar, val parent);
 void DestroyMenuBar(WebMenu* menu);
-// A key while the window has the keyboard; true if the menu took it.
+// A key while the window has the keyboard (VK_MENU: Alt pressed and
+// released alone); true if the menu took it.
 bool MenuKey(WebMenu* menu, UINT vk, bool alt);
-// Alt pressed and released alone: into menu mode or out of it, as F10.
-void MenuToggle(WebMenu* menu);
 // A mouse event, with what lies under it on the window ("title:1", "item:2")
 // or "" elsewhere; true if the menu took it.
 bool MenuMouse(WebMenu* menu, int eventType, const std::string& hit);
