@@ -2,7 +2,8 @@
 // items with & mnemonics and check marks, drawn on the page. The keyboard
 // works it through the hosts' shared menu model (Win32's menu loop: Alt+letter,
 // F10 or Alt alone, arrows, Enter, Escape); the mouse opens a popup from its
-// title, follows the pointer and picks on release.
+// title, follows the pointer and picks on release. NOTE: the mnemonics are
+// always underlined; Windows shows them once Alt is pressed.
 // Not implemented: separators, nested popups, disabled items.
 #include "state.h"
 

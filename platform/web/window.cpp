@@ -22,7 +22,9 @@ val Desktop()
     return desktop.isNull() ? Document()["body"] : desktop;
 }
 
-// The canvas follows the size the frame's layout gives it, one pixel per CSS pixel.
+// The canvas follows the size the frame's layout gives it.
+// NOTE: one canvas pixel per CSS pixel, as a DPI-unaware Win32 program gets;
+// a high-density screen scales the picture up.
 bool FollowClientSize(WebWindow* window)
 {
     int width = PixelMeasure(window->canvas, "clientWidth");
