@@ -22,6 +22,8 @@ refused timeout 10 env -u DISPLAY $APP
 # shellcheck disable=SC2086
 refused timeout 10 env DISPLAY=:64999 $APP
 
+server=''
+trap 'stop; if [ -n "$server" ]; then kill "$server" 2>/dev/null; fi; rm -rf "$work"' EXIT
 for case in idle dialog; do
     mkfifo "$work/fd"
     Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/fd" 2>/dev/null &
@@ -32,6 +34,7 @@ for case in idle dialog; do
     if [ $case = dialog ]; then DISPLAY=:$display menu alt+h Return; fi
     kill $server
     wait $server 2>/dev/null || true
+    server=''
     poll ended || fail "the program runs on after losing its X server"
     code=0
     wait "$app_pid" || code=$?
