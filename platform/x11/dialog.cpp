@@ -1,15 +1,16 @@
 // Modal dialogs built from DIALOG templates, run on the calling thread.
 // Controls are placed from dialog units with base units measured from the
-// template's font. Enter presses the default button, Escape sends IDCANCEL,
-// the close box WM_CLOSE. Not implemented: modeless dialogs, edit, list
-// and check-box controls, keyboard navigation between controls.
+// template's font at the desktop's scale. Enter presses the default button,
+// Escape sends IDCANCEL, the close box WM_CLOSE. Not implemented: modeless
+// dialogs, edit, list and check-box controls, keyboard navigation between
+// controls.
 #include "state.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
-#include <FL/Fl_Return_Button.H>
 #include <FL/Fl_Window.H>
+#include <FL/x.H>
 #include <FL/fl_draw.H>
 #include <FL/x.H>
 
@@ -28,9 +29,9 @@ BaseUnits MeasureBaseUnits(const DialogTemplate& dialog)
 {
     int points = dialog.fontPoints ? dialog.fontPoints : 8;
     BaseUnits units;
-    // A 96 dpi screen, as Win32 assumes. Truncated: FLTK's 10 px sans then has
-    // Win32's base units for 8 point MS Sans Serif (6 x 13), so layouts keep their size.
-    units.fontPixels = points * 96 / 72;
+    // Truncated: at 96 dpi FLTK's 10 px sans then has Win32's base units for
+    // 8 point MS Sans Serif (6 x 13), so layouts keep their size.
+    units.fontPixels = static_cast<int>(points * 96 * g_platform.scale / 72);
     fl_font(FL_HELVETICA, units.fontPixels);
     double alphabet = fl_width("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
     units.x = (static_cast<int>(alphabet) / 26 + 1) / 2;
@@ -76,11 +77,49 @@ public:
         int textWidth = 0;
         int textHeight = 0;
         fl_measure(label(), textWidth, textHeight);
+        int gap = ScaledPixels(2);
         fl_color(color());
-        fl_rectf(x() + 6, y(), textWidth + 4, fl_height());
+        fl_rectf(x() + ScaledPixels(8) - gap, y(), textWidth + 2 * gap, fl_height());
         fl_color(labelcolor());
-        fl_draw(label(), x() + 8, y(), textWidth, fl_height(), FL_ALIGN_LEFT);
+        fl_draw(label(), x() + ScaledPixels(8), y(), textWidth, fl_height(), FL_ALIGN_LEFT);
     }
+};
+
+// A push button as Win32 draws one: the label centred, and the default
+// button ringed by a dark frame; Enter presses the default button.
+class PushButton : public Fl_Button {
+public:
+    PushButton(int x, int y, int width, int height, bool isDefault)
+        : Fl_Button(x, y, width, height), ring_(isDefault ? ScaledPixels(1) : 0)
+    {
+    }
+
+    int handle(int event) override
+    {
+        if (ring_ && event == FL_SHORTCUT &&
+            (Fl::event_key() == FL_Enter || Fl::event_key() == FL_KP_Enter)) {
+            simulate_key_action();
+            do_callback();
+            return 1;
+        }
+        return Fl_Button::handle(event);
+    }
+
+    void draw() override
+    {
+        fl_color(FL_BLACK);
+        for (int i = 0; i < ring_; i++)
+            fl_rect(x() + i, y() + i, w() - 2 * i, h() - 2 * i);
+        int bx = x() + ring_, by = y() + ring_, bw = w() - 2 * ring_, bh = h() - 2 * ring_;
+        Fl_Boxtype face = value() ? fl_down(box()) : box();
+        draw_box(face, bx, by, bw, bh, color());
+        draw_label(bx, by, bw, bh);
+        if (Fl::focus() == this)
+            draw_focus(face, bx, by, bw, bh);
+    }
+
+private:
+    int ring_; // pixels of the default button's frame
 };
 
 PlatformWindow* OwnerOf(Fl_Widget* widget)
@@ -112,8 +151,7 @@ Fl_Widget* CreateControl(const ControlTemplate& control, const BaseUnits& units)
     int height = ToPixelsY(units, control.height);
     Fl_Widget* widget;
     if (control.kind == "DEFPUSHBUTTON" || control.kind == "PUSHBUTTON") {
-        widget = control.kind == "DEFPUSHBUTTON" ? new Fl_Return_Button(x, y, width, height)
-                                                 : new Fl_Button(x, y, width, height);
+        widget = new PushButton(x, y, width, height, control.kind == "DEFPUSHBUTTON");
         widget->callback(OnButton, reinterpret_cast<void*>(static_cast<intptr_t>(control.id)));
     } else if (control.kind == "GROUPBOX") {
         widget = new GroupBox(x, y, width, height);
@@ -132,17 +170,26 @@ Fl_Widget* CreateControl(const ControlTemplate& control, const BaseUnits& units)
     return widget;
 }
 
-// Dialog coordinates count from the owner's client area.
-void PlaceDialog(Fl_Window* frame, const DialogTemplate& dialog, const BaseUnits& units,
-                 PlatformWindow* owner)
+// The template's position is the dialog's outer corner, counted from the
+// owner's client area; its size is the client area's.
+TopLevel DialogWindow(const DialogTemplate& dialog, const BaseUnits& units,
+                      PlatformWindow* owner)
 {
-    int x = ToPixelsX(units, dialog.x);
-    int y = ToPixelsY(units, dialog.y);
+    TopLevel style = {};
+    style.dialog = true;
+    style.title = dialog.caption.c_str();
+    style.x = ToPixelsX(units, dialog.x);
+    style.y = ToPixelsY(units, dialog.y);
+    style.width = ToPixelsX(units, dialog.width);
+    style.height = ToPixelsY(units, dialog.height);
     if (owner && owner->frame) {
-        x += owner->frame->x();
-        y += owner->frame->y() + owner->menuHeight;
+        Display* display = g_platform.display;
+        Window child;
+        style.owner = fl_xid(owner->frame);
+        XTranslateCoordinates(display, style.owner, DefaultRootWindow(display), style.x,
+                              style.y + owner->menuHeight, &style.x, &style.y, &child);
     }
-    frame->position(x, y);
+    return style;
 }
 
 PlatformControl* FindControl(PlatformWindow* dialog, int id)
@@ -170,14 +217,19 @@ INT_PTR WINAPI DialogBoxParam(HINSTANCE, LPCSTR templateName, HWND parent, DLGPR
         return -1;
     }
     BaseUnits units = MeasureBaseUnits(*dialogTemplate);
+    TopLevel style = DialogWindow(*dialogTemplate, units, WindowFromHandle(parent));
+    int width, height;
+    Window xid = CreateTopLevel(style, &width, &height);
+    if (!xid)
+        return -1;
 
     auto* dialog = new PlatformWindow();
     dialog->kind = KIND_DIALOG;
     dialog->dialogProc = dialogProc;
     dialog->dc.window = dialog;
-    auto* frame = new Fl_Window(ToPixelsX(units, dialogTemplate->width),
-                                ToPixelsY(units, dialogTemplate->height));
+    auto* frame = new Fl_Window(width, height);
     dialog->frame = frame;
+    frame->position(style.x, style.y);
     frame->copy_label(dialogTemplate->caption.c_str());
     frame->user_data(dialog);
     frame->callback(OnDialogCallback, dialog);
@@ -190,14 +242,16 @@ INT_PTR WINAPI DialogBoxParam(HINSTANCE, LPCSTR templateName, HWND parent, DLGPR
     }
     frame->end();
     frame->set_modal();
-    PlaceDialog(frame, *dialogTemplate, units, WindowFromHandle(parent));
+    AdoptTopLevel(frame, xid);
     g_platform.windows.push_back(dialog);
 
     // NOTE: as on Win32, WM_INITDIALOG comes before the dialog is shown.
-    if (dialogProc(HandleOf(dialog), WM_INITDIALOG, 0, initParam) && defaultButton)
-        defaultButton->take_focus();
-    if (!dialog->ended)
-        frame->show();
+    bool focusDefault = dialogProc(HandleOf(dialog), WM_INITDIALOG, 0, initParam);
+    if (!dialog->ended) {
+        ShowTopLevel(frame);
+        if (focusDefault && defaultButton)
+            defaultButton->take_focus();
+    }
     // Messages for every window are dispatched meanwhile, so the owner still repaints.
     MSG msg;
     while (!dialog->ended && NextMessage(&msg))

@@ -4,7 +4,6 @@
 #include "state.h"
 
 #include <FL/Fl.H>
-#include <FL/Fl_Window.H>
 
 void PostToQueue(PlatformWindow* window, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -28,8 +27,8 @@ namespace {
 PlatformWindow* WindowToPaint()
 {
     for (PlatformWindow* window : g_platform.windows) {
-        if (window->kind == KIND_MAIN && window->invalid && !window->minimised &&
-            !window->destroying && window->frame && window->frame->shown())
+        if (window->kind == KIND_MAIN && window->invalid && window->visible &&
+            !window->minimised && !window->destroying)
             return window;
     }
     return nullptr;

@@ -23,6 +23,7 @@ UINT Realize(PlatformDC* dc)
          visual->c_class != DirectColor))
         return 0;
     Display* display = g_platform.display;
+    TrapXErrors();
     if (!palette->colormap)
         palette->colormap = XCreateColormap(display, RootWindow(display, visual->screen),
                                             visual->visual, AllocAll);
@@ -39,7 +40,7 @@ UINT Realize(PlatformDC* dc)
     XStoreColors(display, palette->colormap, colors.data(), count);
     XSetWindowColormap(display, window->glWindow, palette->colormap);
     XInstallColormap(display, palette->colormap);
-    return count;
+    return UntrapXErrors("cannot realise the palette") ? count : 0;
 }
 
 } // namespace

@@ -109,11 +109,8 @@ BOOL WINAPI SetPixelFormat(HDC dc, int format, const PIXELFORMATDESCRIPTOR*)
     if (!record || format < 1 || format > static_cast<int>(formats.size()) ||
         record->window->pixelFormat)
         return FALSE;
-    if (!CreateGlWindow(record->window, formats[format - 1])) {
-        ReportError("X11", "cannot create a window for visual 0x%lx",
-                    formats[format - 1].visualid);
+    if (!CreateGlWindow(record->window, formats[format - 1]))
         return FALSE;
-    }
     record->window->pixelFormat = format;
     return TRUE;
 }

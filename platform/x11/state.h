@@ -61,7 +61,9 @@ struct PlatformWindow {
     Colormap glColormap;
     int clientWidth;
     int clientHeight;
+    bool visible;      // shown by ShowWindow (Win32's WS_VISIBLE)
     bool invalid;      // needs WM_PAINT
+    unsigned long swapSerial; // X request serial just before the last buffer swap
     bool minimised;
     bool destroying;
     std::vector<PlatformControl> controls; // dialogs
@@ -92,7 +94,34 @@ extern PlatformState g_platform;
 void ReportError(const char* area, const char* format, ...);
 
 // Opens the X display for FLTK and GLX on first use; false if there is none.
+// Sets the desktop's scale.
 bool OpenDisplay();
+
+// Desktop pixels for PIXELS at 96 dpi, rounded.
+int ScaledPixels(int pixels);
+
+// Brackets X requests that can fail (sync, requests, sync, check): their errors
+// fail the call, and Untrap reports the first as WHAT's cause (none when null).
+// Any other X error is printed on stderr when it comes.
+void TrapXErrors();
+bool UntrapXErrors(const char* what);
+
+// A top-level X window to be handed to FLTK, made unmapped with what window
+// managers read when it is mapped. The window manager's frame goes at (x, y).
+struct TopLevel {
+    bool dialog;       // a modal dialog of OWNER: no minimise, maximise or resize
+    Window owner;
+    const char* title;
+    int x;
+    int y;
+    int width;         // main window: the outer size, frame included;
+    int height;        // dialog: the client size
+};
+// The window, with its client size; 0 with the cause reported.
+Window CreateTopLevel(const TopLevel& style, int* clientWidth, int* clientHeight);
+// FRAME takes WINDOW as its own, as if FLTK had made it.
+void AdoptTopLevel(Fl_Window* frame, Window window);
+void ShowTopLevel(Fl_Window* frame);
 
 // The live record behind a handle, or null for a stale or foreign one.
 PlatformWindow* WindowFromHandle(HWND window);

@@ -2,6 +2,8 @@
 // on the client area's X window. Not implemented: shared lists, layers.
 #include "state.h"
 
+#include <stdio.h>
+
 namespace {
 
 GLXContext ContextFromHandle(HGLRC context)
@@ -18,10 +20,17 @@ HGLRC WINAPI wglCreateContext(HDC dc)
         ReportError("WGL", "no pixel format set on the window");
         return NULL;
     }
+    TrapXErrors();
     GLXContext context = glXCreateContext(g_platform.display, const_cast<XVisualInfo*>(visual),
                                           NULL, True);
-    if (!context)
-        ReportError("GLX", "cannot create a context for visual 0x%lx", visual->visualid);
+    char what[64];
+    snprintf(what, sizeof what, "cannot create a context for visual 0x%lx", visual->visualid);
+    if (!UntrapXErrors(what) || !context) {
+        if (context)
+            glXDestroyContext(g_platform.display, context);
+        ReportError("GLX", "%s", what);
+        return NULL;
+    }
     return reinterpret_cast<HGLRC>(context);
 }
 
@@ -35,7 +44,9 @@ BOOL WINAPI wglMakeCurrent(HDC dc, HGLRC context)
     PlatformDC* record = DeviceContextOf(dc);
     if (!record || !record->window->glWindow)
         return FALSE;
-    if (!glXMakeCurrent(display, record->window->glWindow, ContextFromHandle(context))) {
+    TrapXErrors();
+    Bool made = glXMakeCurrent(display, record->window->glWindow, ContextFromHandle(context));
+    if (!UntrapXErrors("cannot make the context current") || !made) {
         ReportError("GLX", "cannot make the context current");
         return FALSE;
     }
@@ -58,6 +69,8 @@ BOOL WINAPI SwapBuffers(HDC dc)
     PlatformDC* record = DeviceContextOf(dc);
     if (!record || !record->window->glWindow)
         return FALSE;
+    // Exposes the server sends before it takes this swap are painted by it.
+    record->window->swapSerial = NextRequest(g_platform.display);
     glXSwapBuffers(g_platform.display, record->window->glWindow);
     return TRUE;
 }

@@ -56,7 +56,7 @@ public:
             return 1;
         case FL_HIDE:
             // NOTE: FLTK reports an iconified window as hidden; Win32 reports a 0 x 0 client.
-            if (shown() && !owner_->destroying && !owner_->minimised) {
+            if (owner_->visible && !owner_->destroying && !owner_->minimised) {
                 owner_->minimised = true;
                 SendSize(owner_, SIZE_MINIMIZED);
             }
@@ -110,6 +110,10 @@ int OnForeignEvent(int)
         if (!window->glWindow || event->xany.window != window->glWindow)
             continue;
         if (event->type == Expose) {
+            // NOTE: Win32 paints once for all that is invalid: an Expose the server sent
+            // before it took the last swap shows what that swap has already painted.
+            if (event->xexpose.serial < window->swapSerial)
+                return 1;
             window->invalid = true;
             return 1;
         }
@@ -122,30 +126,48 @@ int OnForeignEvent(int)
     return 0;
 }
 
+bool IsOnScreen(PlatformWindow* window)
+{
+    XWindowAttributes attributes;
+    return window->glWindow &&
+           XGetWindowAttributes(g_platform.display, window->glWindow, &attributes) &&
+           attributes.map_state == IsViewable;
+}
+
 } // namespace
 
 bool CreateGlWindow(PlatformWindow* window, const XVisualInfo& visual)
 {
     Display* display = g_platform.display;
-    Window root = RootWindow(display, visual.screen);
     XSetWindowAttributes attributes = {};
-    window->glColormap = XCreateColormap(display, root, visual.visual, AllocNone);
-    attributes.colormap = window->glColormap;
+    TrapXErrors();
+    Colormap colormap =
+        XCreateColormap(display, RootWindow(display, visual.screen), visual.visual, AllocNone);
+    attributes.colormap = colormap;
     attributes.border_pixel = 0;
     attributes.background_pixmap = None; // no class background: nothing is erased before a paint
     attributes.event_mask = ExposureMask | ColormapChangeMask;
-    // Made unmapped under the root; ShowWindow moves it into the frame below the menu bar.
-    window->glWindow = XCreateWindow(
-        display, root, 0, 0, std::max(1, window->clientWidth), std::max(1, window->clientHeight), 0,
-        visual.depth, InputOutput, visual.visual,
+    // Below the menu bar, shown with the frame.
+    Window glWindow = XCreateWindow(
+        display, fl_xid(window->frame), 0, window->menuHeight, std::max(1, window->clientWidth),
+        std::max(1, window->clientHeight), 0, visual.depth, InputOutput, visual.visual,
         CWColormap | CWBorderPixel | CWBackPixmap | CWEventMask, &attributes);
-    XSync(display, False);
+    XMapWindow(display, glWindow);
+    char what[64];
+    snprintf(what, sizeof what, "cannot create the client area for visual 0x%lx", visual.visualid);
+    if (!UntrapXErrors(what)) {
+        XDestroyWindow(display, glWindow);
+        XFreeColormap(display, colormap);
+        return false;
+    }
+    window->glColormap = colormap;
+    window->glWindow = glWindow;
     static bool handlerAdded = false;
     if (!handlerAdded) {
         Fl::add_handler(OnForeignEvent);
         handlerAdded = true;
     }
-    return window->glWindow != 0;
+    return true;
 }
 
 ATOM WINAPI RegisterClass(const WNDCLASS* windowClass)
@@ -181,24 +203,36 @@ HWND WINAPI CreateWindowEx(DWORD, LPCSTR className, LPCSTR windowName, DWORD, in
         }
     }
 
+    // NOTE: sizes are in 96-dpi pixels, as for a program Windows scales to the desktop.
+    TopLevel style = {};
+    style.title = windowName;
+    style.x = ScaledPixels(x);
+    style.y = ScaledPixels(y);
+    style.width = ScaledPixels(width);
+    style.height = ScaledPixels(height);
+    int frameWidth, frameHeight;
+    Window xid = CreateTopLevel(style, &frameWidth, &frameHeight);
+    if (!xid)
+        return NULL;
+
     auto* window = new PlatformWindow();
     window->kind = KIND_MAIN;
     window->proc = windowClass.lpfnWndProc;
     window->dc.window = window;
-    auto* frame = new MainFrame(window, x, y, width, height, windowName);
+    auto* frame = new MainFrame(window, style.x, style.y, frameWidth, frameHeight, windowName);
     window->frame = frame;
     frame->callback(OnFrameCallback, window);
-    frame->xclass(g_platform.className.c_str());
     frame->begin();
     int menuHeight = menuTemplate ? MenuBarHeight() : 0;
     window->menuHeight = menuHeight;
     if (menuTemplate)
-        window->menu = CreateMenuBar(window, *menuTemplate, width, menuHeight);
-    auto* client = new Fl_Box(0, menuHeight, width, height - menuHeight);
+        window->menu = CreateMenuBar(window, *menuTemplate, frameWidth, menuHeight);
+    auto* client = new Fl_Box(0, menuHeight, frameWidth, frameHeight - menuHeight);
     frame->resizable(client);
     frame->end();
-    window->clientWidth = width;
-    window->clientHeight = std::max(0, height - menuHeight);
+    AdoptTopLevel(frame, xid);
+    window->clientWidth = frameWidth;
+    window->clientHeight = std::max(0, frameHeight - menuHeight);
     window->invalid = true;
     g_platform.windows.push_back(window);
 
@@ -220,20 +254,16 @@ BOOL WINAPI ShowWindow(HWND handle, int cmdShow)
     PlatformWindow* window = WindowFromHandle(handle);
     if (!window || !window->frame)
         return FALSE;
-    BOOL wasVisible = window->frame->visible() ? TRUE : FALSE;
-    if (cmdShow == SW_HIDE) {
-        window->frame->hide();
+    BOOL wasVisible = window->visible ? TRUE : FALSE;
+    window->visible = cmdShow != SW_HIDE;
+    if (!window->visible) {
+        XWithdrawWindow(g_platform.display, fl_xid(window->frame), fl_screen);
         return wasVisible;
     }
-    bool first = !window->frame->shown();
-    window->frame->show();
-    if (first && window->glWindow) {
-                XReparentWindow(g_platform.display, window->glWindow, fl_xid(window->frame), 0,
-                        window->menuHeight);
-        XMapWindow(g_platform.display, window->glWindow);
-        // Keys go to the focus widget; without one FLTK only tries them as shortcuts.
+    ShowTopLevel(window->frame);
+    // Keys go to the focus widget; without one FLTK only tries them as shortcuts.
+    if (!wasVisible)
         window->frame->take_focus();
-    }
     if (cmdShow == SW_MINIMIZE || cmdShow == SW_SHOWMINIMIZED)
         window->frame->iconize();
     return wasVisible;
@@ -244,7 +274,9 @@ BOOL WINAPI UpdateWindow(HWND handle)
     PlatformWindow* window = WindowFromHandle(handle);
     if (!window)
         return FALSE;
-    if (window->invalid && window->frame && window->frame->shown() && !window->minimised)
+    // NOTE: a window manager maps a window in its own time; until then the Expose
+    // that comes with the mapping is the one to paint for.
+    if (window->invalid && window->visible && !window->minimised && IsOnScreen(window))
         SendToWindow(window, WM_PAINT, 0, 0);
     return TRUE;
 }
