@@ -10,7 +10,6 @@
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Window.H>
-#include <FL/x.H>
 #include <FL/fl_draw.H>
 #include <FL/x.H>
 

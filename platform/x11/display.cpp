@@ -1,6 +1,7 @@
 // The X connection shared by FLTK and GLX, the desktop's scale, and what
 // happens when X reports trouble: errors of requests that can fail are
 // trapped around them and fail the call; any other is printed as it comes.
+#define FL_INTERNALS // Fl_X::ewmh_supported
 #include "state.h"
 
 #include <FL/Fl.H>
@@ -114,6 +115,11 @@ bool OpenDisplay()
     XSetErrorHandler(OnXError);
     g_platform.display = display;
     g_platform.scale = DesktopScale(display);
+    // FLTK asks once, unguarded, whether a window manager runs, when the focus first
+    // moves; asked here, a check window left behind by one that ended is no error.
+    TrapXErrors();
+    Fl_X::ewmh_supported();
+    UntrapXErrors(nullptr);
     return true;
 }
 
