@@ -15,6 +15,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     libxdamage-dev libxtst-dev  # bench/frame_watch sees frames drawn and presses keys through X
     xvfb xauth xdotool x11-apps x11-utils imagemagick
+    openbox wmctrl x11-xserver-utils  # a window manager for the desktop test; xrdb sets its scale
 )
 if [ "${1:-}" = --package ]; then
     # file: CPack's dependency scan needs it before it runs dpkg-shlibdeps.
