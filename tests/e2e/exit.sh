@@ -26,7 +26,7 @@ server=''
 trap 'stop; if [ -n "$server" ]; then kill "$server" 2>/dev/null; fi; rm -rf "$work"' EXIT
 for case in idle dialog; do
     mkfifo "$work/fd"
-    Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/fd" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 800x600x24 -noreset -nolisten tcp 3>"$work/fd" 2>/dev/null &
     server=$!
     read -r display <"$work/fd"
     rm "$work/fd"
