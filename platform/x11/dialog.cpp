@@ -211,8 +211,14 @@ INT_PTR WINAPI DialogBoxParam(HINSTANCE, LPCSTR templateName, HWND parent, DLGPR
         IS_INTRESOURCE(templateName)
             ? FindDialogTemplate(Resources(), LOWORD(templateName))
             : nullptr;
-    if (!dialogTemplate || !dialogProc) {
-        ReportError("USER32", "dialog resource not found");
+    if (!dialogTemplate) {
+        ReportError("USER32", "no dialog resource %s in robot_oxel.rc",
+                    IS_INTRESOURCE(templateName) ? std::to_string(LOWORD(templateName)).c_str()
+                                                 : templateName);
+        return -1;
+    }
+    if (!dialogProc) {
+        ReportError("USER32", "DialogBoxParam was given no dialog procedure");
         return -1;
     }
     BaseUnits units = MeasureBaseUnits(*dialogTemplate);

@@ -7,7 +7,6 @@
 #define FL_INTERNALS // Fl_X::set_xid, to hand FLTK a window made here
 #include "state.h"
 
-#include <FL/Fl.H>
 #include <FL/Fl_Window.H>
 #include <FL/x.H>
 #include <X11/Xatom.h>
@@ -26,7 +25,7 @@ const long kTopLevelEvents = ExposureMask | StructureNotifyMask | KeyPressMask |
                              ButtonPressMask | ButtonReleaseMask | EnterWindowMask |
                              LeaveWindowMask | PropertyChangeMask | PointerMotionMask;
 
-// A window manager answers a frame request at once; one that does not is not waited for.
+// A window manager answers a frame request at once; after this, there is taken to be no frame.
 const int kFrameRequestTimeoutMs = 500;
 
 // _MOTIF_WM_HINTS, as Motif's MwmUtil.h lays it out.

@@ -198,7 +198,10 @@ HWND WINAPI CreateWindowEx(DWORD, LPCSTR className, LPCSTR windowName, DWORD, in
     if (windowClass.lpszMenuName) {
         if (!IS_INTRESOURCE(windowClass.lpszMenuName) ||
             !(menuTemplate = FindMenuTemplate(Resources(), LOWORD(windowClass.lpszMenuName)))) {
-            ReportError("USER32", "menu resource not found");
+            ReportError("USER32", "no menu resource %s in robot_oxel.rc",
+                        IS_INTRESOURCE(windowClass.lpszMenuName)
+                            ? std::to_string(LOWORD(windowClass.lpszMenuName)).c_str()
+                            : windowClass.lpszMenuName);
             return NULL;
         }
     }
