@@ -264,9 +264,15 @@ BOOL WINAPI ShowWindow(HWND handle, int cmdShow)
         return wasVisible;
     }
     ShowTopLevel(window->frame);
-    // Keys go to the focus widget; without one FLTK only tries them as shortcuts.
-    if (!wasVisible)
+    if (!wasVisible) {
+        // Keys go to the focus widget; without one FLTK only tries them as shortcuts.
         window->frame->take_focus();
+        // NOTE: Win32's ShowWindow activates the window. A window manager does that when it
+        // maps it; without one the window is mapped already and nobody else would.
+        TrapXErrors();
+        XSetInputFocus(g_platform.display, fl_xid(window->frame), RevertToParent, CurrentTime);
+        UntrapXErrors(nullptr);
+    }
     if (cmdShow == SW_MINIMIZE || cmdShow == SW_SHOWMINIMIZED)
         window->frame->iconize();
     return wasVisible;
