@@ -20,10 +20,10 @@
 namespace {
 
 // What FLTK selects on its own top-level windows.
-const long kTopLevelEvents = ExposureMask | StructureNotifyMask | KeyPressMask |
-                             KeyReleaseMask | KeymapStateMask | FocusChangeMask |
-                             ButtonPressMask | ButtonReleaseMask | EnterWindowMask |
-                             LeaveWindowMask | PropertyChangeMask | PointerMotionMask;
+const long kTopLevelEvents = ExposureMask | StructureNotifyMask | KeyPressMask | KeyReleaseMask |
+                             KeymapStateMask | FocusChangeMask | ButtonPressMask |
+                             ButtonReleaseMask | EnterWindowMask | LeaveWindowMask |
+                             PropertyChangeMask | PointerMotionMask;
 
 // A window manager answers a frame request at once; after this, there is taken to be no frame.
 const int kFrameRequestTimeoutMs = 500;
@@ -66,8 +66,8 @@ std::vector<long> LongsOf(Window window, Atom property, Atom type, long count)
     unsigned long items, after;
     unsigned char* data = nullptr;
     std::vector<long> values;
-    if (XGetWindowProperty(g_platform.display, window, property, 0, count, False, type,
-                           &actualType, &format, &items, &after, &data) == Success &&
+    if (XGetWindowProperty(g_platform.display, window, property, 0, count, False, type, &actualType,
+                           &format, &items, &after, &data) == Success &&
         actualType == type && format == 32)
         values.assign(reinterpret_cast<long*>(data), reinterpret_cast<long*>(data) + items);
     if (data)
