@@ -21,14 +21,9 @@ namespace {
 const int kTitlePadding = 8; // pixels either side of a title, at 96 dpi
 const int kTickMargin = 20;  // room for the tick left of an item's label
 
-int Scaled(int pixels)
-{
-    return static_cast<int>(pixels * g_platform.scale + 0.5);
-}
-
 void SetMenuFont()
 {
-    fl_font(FL_HELVETICA, Scaled(FL_NORMAL_SIZE));
+    fl_font(FL_HELVETICA, ScaledPixels(FL_NORMAL_SIZE));
 }
 
 // Labels underline the letter after '&', as Win32 menus do.
@@ -54,7 +49,7 @@ void TitleSpan(const PlatformMenu* menu, int index, int* x, int* width)
     SetMenuFont();
     *x = 0;
     for (int i = 0;; i++) {
-        *width = TextWidth(menu->menuTemplate->items[i].text) + 2 * Scaled(kTitlePadding);
+        *width = TextWidth(menu->menuTemplate->items[i].text) + 2 * ScaledPixels(kTitlePadding);
         if (i == index)
             return;
         *x += *width;
@@ -75,7 +70,7 @@ int TitleAt(const PlatformMenu* menu, int x)
 int ItemHeight()
 {
     SetMenuFont();
-    return fl_height() + Scaled(6);
+    return fl_height() + ScaledPixels(6);
 }
 
 bool IsChecked(const PlatformMenu* menu, UINT id)
@@ -112,7 +107,7 @@ void Track(PlatformMenu* menu, int event, int rootX, int rootY)
     Fl_Window* popup = menu->popup;
     int item = -1;
     if (popup && rootX >= popup->x() && rootX < popup->x() + popup->w() && rootY >= popup->y())
-        item = (rootY - popup->y() - Scaled(2)) / ItemHeight();
+        item = (rootY - popup->y() - ScaledPixels(2)) / ItemHeight();
     int count = static_cast<int>(menu->menuTemplate->items[menu->state.title].items.size());
     if (item >= count)
         item = -1;
@@ -147,7 +142,7 @@ public:
             TitleSpan(menu_, static_cast<int>(i), &left, &width);
             bool lit = menu_->state.mode != MENU_CLOSED && menu_->state.title == static_cast<int>(i);
             if (lit)
-                fl_rectf(x() + left, y() + Scaled(2), width, h() - Scaled(4), FL_SELECTION_COLOR);
+                fl_rectf(x() + left, y() + ScaledPixels(2), width, h() - ScaledPixels(4), FL_SELECTION_COLOR);
             fl_color(lit ? FL_WHITE : FL_BLACK);
             DrawLabel(menu_->menuTemplate->items[i].text, x() + left, y(), width, h(),
                       FL_ALIGN_CENTER);
@@ -178,7 +173,7 @@ public:
     void draw() override
     {
         const MenuItemTemplate& popup = menu_->menuTemplate->items[menu_->state.title];
-        int row = ItemHeight(), inset = Scaled(2);
+        int row = ItemHeight(), inset = ScaledPixels(2);
         fl_draw_box(FL_UP_BOX, 0, 0, w(), h(), FL_BACKGROUND_COLOR);
         for (size_t i = 0; i < popup.items.size(); i++) {
             int top = inset + static_cast<int>(i) * row;
@@ -187,8 +182,8 @@ public:
                 fl_rectf(inset, top, w() - 2 * inset, row, FL_SELECTION_COLOR);
             fl_color(lit ? FL_WHITE : FL_BLACK);
             if (IsChecked(menu_, popup.items[i].id))
-                DrawTick(inset + Scaled(5), top + row / 2);
-            DrawLabel(popup.items[i].text, inset + Scaled(kTickMargin), top, w(), row,
+                DrawTick(inset + ScaledPixels(5), top + row / 2);
+            DrawLabel(popup.items[i].text, inset + ScaledPixels(kTickMargin), top, w(), row,
                       FL_ALIGN_LEFT);
         }
     }
@@ -212,8 +207,8 @@ private:
     // Two strokes, as Win32 draws a menu check mark.
     static void DrawTick(int x, int y)
     {
-        int s = Scaled(3);
-        fl_line_style(FL_SOLID, std::max(2, Scaled(2)));
+        int s = ScaledPixels(3);
+        fl_line_style(FL_SOLID, std::max(2, ScaledPixels(2)));
         fl_line(x, y, x + s, y + s, x + 3 * s, y - 2 * s);
         fl_line_style(0);
     }
@@ -244,8 +239,8 @@ void Sync(PlatformMenu* menu)
         menu->popup = new MenuPopup(menu);
     menu->popup->resize(frame->x_root() + menu->bar->x() + left,
                         frame->y_root() + menu->bar->y() + menu->bar->h(),
-                        width + Scaled(kTickMargin + 24),
-                        static_cast<int>(popup.items.size()) * ItemHeight() + Scaled(4));
+                        width + ScaledPixels(kTickMargin + 24),
+                        static_cast<int>(popup.items.size()) * ItemHeight() + ScaledPixels(4));
     menu->popup->redraw();
     if (!menu->popup->shown())
         menu->popup->show();
@@ -257,7 +252,7 @@ void Sync(PlatformMenu* menu)
 int MenuBarHeight()
 {
     SetMenuFont();
-    return fl_height() + Scaled(8);
+    return fl_height() + ScaledPixels(8);
 }
 
 PlatformMenu* CreateMenuBar(PlatformWindow* owner, const MenuTemplate& menuTemplate, int width,

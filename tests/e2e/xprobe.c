@@ -117,6 +117,7 @@ static int Scene(Window window, const char* table, const char* name)
         }
     }
     fclose(f);
+    XDestroyImage(p.image);
     if (!found)
         Die("no such scene");
     return ok ? 0 : 1;
@@ -129,6 +130,7 @@ static int Digest(Window window)
     for (int j = 0; j < p.h; j++)
         for (int i = 0; i < p.w; i++)
             h = (h ^ Pixel(&p, i, j)) * 1099511628211ull;
+    XDestroyImage(p.image);
     printf("%016llx\n", h);
     return 0;
 }
@@ -138,15 +140,17 @@ static int Popup(void)
     Window root, parent, *children;
     unsigned count;
     XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count);
-    for (unsigned k = count; k-- > 0;) {
+    int found = 1;
+    for (unsigned k = count; found && k-- > 0;) {
         XWindowAttributes a;
         if (XGetWindowAttributes(display, children[k], &a) && a.override_redirect &&
             a.map_state == IsViewable && a.width > 4 && a.height > 4) {
             PrintGeometry(children[k]);
-            return 0;
+            found = 0;
         }
     }
-    return 1;
+    XFree(children);
+    return found;
 }
 
 /* A row is marked when its leftmost ink lies well left of the rows' usual label start. */
@@ -174,6 +178,7 @@ static int Marks(Window window, int rows)
     for (int r = 0; r < rows; r++)
         if (left[r] < sorted[rows / 2] - 4)
             printf("%d\n", r);
+    XDestroyImage(p.image);
     return 0;
 }
 
@@ -184,6 +189,7 @@ static int Ink(Window window, int x, int y, int w, int h)
     for (int j = y; j < y + h && j < p.h; j++)
         for (int i = x; i < x + w && i < p.w; i++)
             dark += IsInk(Pixel(&p, i, j));
+    XDestroyImage(p.image);
     return dark >= 10 ? 0 : 1;
 }
 
@@ -204,10 +210,12 @@ static int Client(Window window)
 {
     Window root, parent, *children;
     unsigned count;
-    if (!XQueryTree(display, window, &root, &parent, &children, &count) || count != 1)
+    if (!XQueryTree(display, window, &root, &parent, &children, &count))
         return 1;
-    PrintGeometry(children[0]);
-    return 0;
+    if (count == 1)
+        PrintGeometry(children[0]);
+    XFree(children);
+    return count == 1 ? 0 : 1;
 }
 
 int main(int argc, char** argv)
