@@ -1,35 +1,13 @@
 # Cross-builds the 32-bit Windows program with Debian's MinGW-w64
 # (g++-mingw-w64-i686-posix, binutils-mingw-w64-i686); tests run under Wine.
-#   cmake -S . -B build-win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
-set(CMAKE_SYSTEM_NAME Windows)
+#   cmake -S . -B build-win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
 set(CMAKE_SYSTEM_PROCESSOR x86)
-
 set(MINGW_TRIPLET i686-w64-mingw32)
-set(CMAKE_C_COMPILER ${MINGW_TRIPLET}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${MINGW_TRIPLET}-g++-posix)
-set(CMAKE_RC_COMPILER ${MINGW_TRIPLET}-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${MINGW_TRIPLET})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # Double precision from process start. The i686 default is x87 arithmetic
 # with 64-bit significands: SSE2 keeps every double a double (and turns on
-# -mstackrealign, as Windows aligns callback stacks to 4 bytes only), and
-# CRT_fp8.o makes the start-up code set the x87 unit, still used inside the
-# C library, to 53 bits as Windows programs expect, where MinGW's default
-# CRT_fp10.o leaves 64.
+# -mstackrealign, as Windows aligns callback stacks to 4 bytes only).
 set(CMAKE_C_FLAGS_INIT "-msse2 -mfpmath=sse")
 set(CMAKE_CXX_FLAGS_INIT "-msse2 -mfpmath=sse")
-execute_process(COMMAND ${CMAKE_C_COMPILER} -print-file-name=CRT_fp8.o
-                OUTPUT_VARIABLE MINGW_CRT_FP8 OUTPUT_STRIP_TRAILING_WHITESPACE)
-# Static C and C++ run-times: the .exe runs without MinGW's DLLs beside it.
-# A DLL exports all its functions, but keeps to itself the run-time pieces
-# that ld does not filter out by itself, which would clash with the .exe's.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static ${MINGW_CRT_FP8}")
-set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static -Wl,--exclude-libs=libgcc_eh.a:libwinpthread.a")
 
-# Lets ctest run the test programs, and CMake any it must run, under Wine.
-set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)
