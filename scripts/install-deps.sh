@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages needed to build, run and test Robot Oxel.
 # With --package, also the tools that build and check the Debian package;
-# with --windows, the Windows cross-build and Wine (scripts/windows-test.sh);
+# with --windows, the 32- and 64-bit Windows cross-builds, both halves of Wine
+# and the installer tools (scripts/windows-test.sh, scripts/windows-package.sh);
 # with --tools, valgrind and glxgears (scripts/valgrind-session.sh, scripts/bench.sh);
 # with --web, Emscripten, Chromium and the browser tests' node packages (scripts/web*.sh).
 # Idempotent: silent, and no apt-get update, when everything is already there.
@@ -32,9 +33,14 @@ if [ "${1:-}" = --web ]; then
 fi
 foreign=() # i386 packages: the 32-bit half of Wine, with Mesa under its opengl32
 if [ "${1:-}" = --windows ]; then
-    packages+=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686 googletest wine fonts-wine)
-    foreign=(wine32 libgl1 libglx-mesa0 libgl1-mesa-dri libxrender1 libxrandr2 libxcursor1
-             libxi6 libxinerama1 libxcomposite1 libxxf86vm1 libxfixes3)
+    # What each half of Wine loads: Mesa under its opengl32, and X extensions.
+    wine_libs=(libgl1 libglx-mesa0 libgl1-mesa-dri libxrender1 libxrandr2 libxcursor1
+               libxi6 libxinerama1 libxcomposite1 libxxf86vm1 libxfixes3)
+    packages+=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686
+               g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+               googletest wine wine64 fonts-wine "${wine_libs[@]}"
+               nsis librsvg2-bin)  # the installers, and the icon drawn from the SVG
+    foreign=(wine32 "${wine_libs[@]}")
 fi
 
 # Only the native (or arch-independent) build counts: with a foreign
