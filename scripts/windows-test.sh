@@ -1,19 +1,32 @@
 #!/usr/bin/env bash
-# Installs what is missing (install-deps.sh --windows), cross-builds the
-# 32-bit Windows program and its tests with MinGW-w64 into build-win/, and
-# runs them under Wine: the tests of the Windows build, the unit tests, and
-# the program itself on an Xvfb display of its own.
+# Installs what is missing, builds both Windows programs with their tests and
+# packages (windows-package.sh), and tests each under its own half of Wine in
+# a fresh prefix: the tests of build-win32/ and build-win64/ (ctest), then
+# the installer, each on an Xvfb display of its own.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh --windows
-cmake -S . -B build-win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build-win -j"$(nproc)"
 
-# A fresh Wine prefix for this run; Mono and Gecko are not wanted.
-WINEPREFIX=$(mktemp -d)
-export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-trap 'wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
-wineboot -i >"$WINEPREFIX.log" 2>&1 || { cat "$WINEPREFIX.log" >&2; exit 1; }
-rm -f "$WINEPREFIX.log"
-ctest --test-dir build-win --output-on-failure
+# No Mono or Gecko, and no menu entries written into the home folder. The
+# prefixes are made while the programs build.
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
+declare -A prefix boot
+trap 'for p in "${prefix[@]}"; do WINEPREFIX=$p wineserver -k 2>/dev/null; rm -rf "$p"; done' EXIT
+for bits in 32 64; do
+    prefix[$bits]=$(mktemp -d)
+    WINEPREFIX=${prefix[$bits]} WINEARCH=win$bits wineboot -i >"${prefix[$bits]}/boot.log" 2>&1 &
+    boot[$bits]=$!
+done
+
+bash scripts/windows-package.sh -DROBOT_OXEL_TESTS=ON
+# The Linux build's xprobe reads the pixels of Wine's windows like any other.
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build --target xprobe >/dev/null
+export XPROBE=$PWD/build/tests/e2e/xprobe
+
+for bits in 32 64; do
+    export WINEPREFIX=${prefix[$bits]}
+    wait "${boot[$bits]}" || { cat "$WINEPREFIX/boot.log" >&2; exit 1; }
+    ctest --test-dir build-win$bits --output-on-failure
+    bash tests/with_xvfb.sh bash tests/windows/installer.sh build-win$bits/robot-oxel-*-win$bits.exe
+done

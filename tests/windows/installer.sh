@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# A Windows installer under Wine on the display of tests/with_xvfb.sh: the
+# silent install puts the program, LICENSE and README.txt into Program Files,
+# a Start-menu shortcut "Robot Oxel" to the program and an Apps & features
+# entry; the program started from the shortcut's target shows the cylinder
+# and ends by File/Exit with code 0; the silent uninstall leaves nothing
+# behind but NSIS's own copy of it in Temp, which Windows removes at reboot.
+# Usage: with_xvfb.sh installer.sh robot-oxel-VERSION-winNN.exe, with
+# WINEPREFIX, XPROBE and the Wine settings of scripts/windows-test.sh.
+installer=$1
+version=${installer##*robot-oxel-} version=${version%-win??.exe}
+wineserver -k 2>/dev/null || true
+APP=wine SCENES=$(dirname "$0")/../scenes.txt
+source "$(dirname "$0")/../e2e/driver.sh"
+
+dir='C:\Program Files\Robot Oxel'
+# Files (not through the prefix's links into the home folder) and registry keys, once Wine has saved them.
+traces() { wineserver -w; find "$WINEPREFIX/drive_c" -path '*/Temp' -prune -o -print | sort; grep -i 'robot oxel' "$WINEPREFIX"/*.reg || true; }
+traces >"$work/before"
+
+wine "$installer" /S || fail "the silent install failed"
+for f in robot-oxel.exe LICENSE README.txt Uninstall.exe; do
+    [ -f "$(winepath -u "$dir\\$f")" ] || fail "no $dir\\$f"
+done
+lnk=$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start\ Menu/Programs/Robot\ Oxel/Robot\ Oxel.lnk
+target=$(strings "$lnk" | grep -Fx "$dir\\robot-oxel.exe") || fail "no shortcut 'Robot Oxel' to $dir\\robot-oxel.exe"
+# The installer is 32-bit: its entry is in the registry's 32-bit view.
+entry=$(wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Robot Oxel' /reg:32 | tr -d '\r' | tr -s ' ')
+for value in "DisplayName REG_SZ Robot Oxel" "DisplayVersion REG_SZ $version" \
+    "Publisher REG_SZ The Robot Oxel developers" "UninstallString REG_SZ \"$dir\\Uninstall.exe\""; do
+    grep -qFx " $value" <<<"$entry" || fail "no '$value' in the Apps & features entry: $entry"
+done
+ok "installed: files, shortcut and Apps & features entry"
+
+start "$target"
+menu alt+f x
+expect_exit 0
+
+wine "$dir\\Uninstall.exe" /S || fail "the silent uninstall failed"
+traces >"$work/after"
+diff "$work/before" "$work/after" >&2 || fail "the uninstall left the above behind"
+ok "uninstalled: nothing left"
