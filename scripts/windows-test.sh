@@ -11,7 +11,8 @@ bash scripts/install-deps.sh --windows
 # prefixes are made while the programs build.
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
 declare -A prefix boot
-trap 'for p in "${prefix[@]}"; do WINEPREFIX=$p wineserver -k 2>/dev/null; rm -rf "$p"; done' EXIT
+cleanup() { local p; for p in "${prefix[@]}"; do WINEPREFIX=$p wineserver -k 2>/dev/null || true; rm -rf "$p"; done; }
+trap cleanup EXIT
 for bits in 32 64; do
     prefix[$bits]=$(mktemp -d)
     WINEPREFIX=${prefix[$bits]} WINEARCH=win$bits wineboot -i >"${prefix[$bits]}/boot.log" 2>&1 &

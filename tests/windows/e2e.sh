@@ -9,6 +9,7 @@ exe=$1
 # Wine's desktop belongs to the display its wineserver started on.
 wineserver -k 2>/dev/null || true
 APP=wine SCENES=$(dirname "$0")/../scenes.txt
+# shellcheck source=tests/e2e/driver.sh
 source "$(dirname "$0")/../e2e/driver.sh"
 
 start "$exe"
