@@ -13,7 +13,7 @@ APP=wine SCENES=$(dirname "$0")/../scenes.txt
 source "$(dirname "$0")/../e2e/driver.sh"
 
 start "$exe"
-for scene in cylinder-side arm1 arm2 robot waist+90; do reach "$scene"; done
+for scene in cylinder-side arm1 arm2 waist+90 elbow+180; do reach "$scene"; done
 
 remember posed
 menu alt+h Return
