@@ -6,8 +6,9 @@
 # and ends by File/Exit with code 0; the silent uninstall leaves nothing
 # behind but NSIS's own copy of it in Temp, which Windows removes at reboot.
 # Usage: with_xvfb.sh installer.sh robot-oxel-VERSION-winNN.exe, with
-# WINEPREFIX, XPROBE and the Wine settings of scripts/windows-test.sh.
+# WINEPREFIX, XPROBE and WINEDEBUG=-all, as scripts/windows-test.sh sets them.
 installer=$1
+export WINEDLLOVERRIDES=winemenubuilder.exe=d # no menu entries in the home folder
 version=${installer##*robot-oxel-} version=${version%-win??.exe}
 # Wine's desktop belongs to the display its wineserver started on.
 wineserver -k 2>/dev/null || true
