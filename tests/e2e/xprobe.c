@@ -8,7 +8,8 @@
  *   xprobe marks WINDOW ROWS        which of ROWS equal rows carry a mark left of their labels
  *   xprobe ink WINDOW X Y W H       whether that part of WINDOW shows text (dark pixels)
  *   xprobe close WINDOW             asks WINDOW to close, as a window manager's close box does
- * Geometry is in root coordinates. Exit status 0 when the answer is yes. */
+ * Geometry is in root coordinates; pixels are read from a 24-bit true-colour
+ * screen. Exit status 0 when the answer is yes. */
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <math.h>
@@ -24,7 +25,7 @@ static void Die(const char* what)
     exit(2);
 }
 
-static void PrintGeometry(Window window)
+static int PrintGeometry(Window window)
 {
     XWindowAttributes a;
     Window child;
@@ -32,65 +33,49 @@ static void PrintGeometry(Window window)
     XGetWindowAttributes(display, window, &a);
     XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &x, &y, &child);
     printf("0x%lx %d %d %d %d\n", window, x, y, a.width, a.height);
+    return 0;
 }
 
-/* The window's pixels as 0xRRGGBB, on a 24-bit true-colour screen. */
-typedef struct {
-    int w, h;
-    XImage* image;
-} Picture;
-
-static Picture Grab(Window window)
+static XImage* Grab(Window window)
 {
     XWindowAttributes a;
     if (!XGetWindowAttributes(display, window, &a) || a.map_state != IsViewable)
         Die("window not viewable");
-    Picture p = {a.width, a.height, XGetImage(display, window, 0, 0, a.width, a.height, AllPlanes, ZPixmap)};
-    if (!p.image)
+    XImage* image = XGetImage(display, window, 0, 0, a.width, a.height, AllPlanes, ZPixmap);
+    if (!image)
         Die("cannot read the window's pixels");
-    return p;
+    return image;
 }
 
-static unsigned long Pixel(const Picture* p, int i, int j)
+/* 'w' white, 'g' the program's grey, 'k' ink (dark text), 'o' anything else. */
+static char Kind(XImage* image, int i, int j)
 {
-    return XGetPixel(p->image, i, j) & 0xffffff;
-}
-
-static int IsWhite(unsigned long c)
-{
-    return (c >> 16) >= 240 && ((c >> 8) & 255) >= 240 && (c & 255) >= 240;
-}
-
-static int IsGrey(unsigned long c)
-{
-    int r = c >> 16, g = (c >> 8) & 255, b = c & 255;
-    int lo = r < g ? (r < b ? r : b) : (g < b ? g : b), hi = r > g ? (r > b ? r : b) : (g > b ? g : b);
-    return lo >= 96 && hi <= 160 && hi - lo <= 16;
-}
-
-static int IsInk(unsigned long c)
-{
-    return (c >> 16) < 100 && ((c >> 8) & 255) < 100 && (c & 255) < 100;
+    unsigned long c = XGetPixel(image, i, j);
+    int r = (c >> 16) & 255, g = (c >> 8) & 255, b = c & 255;
+    int lo = fmin(r, fmin(g, b)), hi = fmax(r, fmax(g, b));
+    return lo >= 240 ? 'w' : hi < 100 ? 'k' : lo >= 96 && hi <= 160 && hi - lo <= 16 ? 'g' : 'o';
 }
 
 /* One prediction: grey within 1.5 px of the scene point, or only white within 2 px. */
-static int Check(const Picture* p, int grey, double x, double y)
+static int Check(XImage* p, int grey, double x, double y)
 {
-    double scale = (p->h < p->w ? p->h : p->w) / 200.0, tol = grey ? 1.5 : 2;
-    double cx = p->w / 2.0 + x * scale, cy = p->h / 2.0 - y * scale;
+    double scale = fmin(p->width, p->height) / 200.0, tol = grey ? 1.5 : 2;
+    double cx = p->width / 2.0 + x * scale, cy = p->height / 2.0 - y * scale;
     int greys = 0, others = 0, seen = 0;
     for (int j = (int)floor(cy - tol); j <= cy + tol; j++)
         for (int i = (int)floor(cx - tol); i <= cx + tol; i++) {
-            if (i < 0 || j < 0 || i >= p->w || j >= p->h || fabs(i + 0.5 - cx) > tol || fabs(j + 0.5 - cy) > tol)
+            if (i < 0 || j < 0 || i >= p->width || j >= p->height || fabs(i + 0.5 - cx) > tol ||
+                fabs(j + 0.5 - cy) > tol)
                 continue;
-            unsigned long c = Pixel(p, i, j);
+            char kind = Kind(p, i, j);
             seen++;
-            greys += IsGrey(c);
-            others += !IsWhite(c);
+            greys += kind == 'g';
+            others += kind != 'w';
         }
     int ok = seen > 0 && (grey ? greys > 0 : others == 0);
     if (!ok)
-        printf("  expected %s at scene (%g, %g), pixel (%.1f, %.1f)\n", grey ? "grey" : "white", x, y, cx, cy);
+        printf("  expected %s at scene (%g, %g), pixel (%.1f, %.1f)\n", grey ? "grey" : "white", x,
+               y, cx, cy);
     return ok;
 }
 
@@ -99,98 +84,109 @@ static int Scene(Window window, const char* table, const char* name)
     FILE* f = fopen(table, "r");
     if (!f)
         Die("cannot read the scene table");
-    Picture p = Grab(window);
+    XImage* p = Grab(window);
     char line[256], kind[16], word[32];
     int in = 0, found = 0, ok = 1;
     double x, y;
     while (fgets(line, sizeof line, f)) {
-        if (sscanf(line, "scene %31s", word) == 1) {
-            in = strcmp(word, name) == 0;
-            found |= in;
-        } else if (in && sscanf(line, "%15s ring %lf", kind, &x) == 2) {
-            for (int k = 0; k < 16; k++) {
-                double a = (k + 0.5) * M_PI / 8;
-                ok &= Check(&p, kind[0] == 'g', x * sin(a), x * cos(a));
-            }
-        } else if (in && sscanf(line, "%15s %lf %lf", kind, &x, &y) == 3) {
-            ok &= Check(&p, kind[0] == 'g', x, y);
-        }
+        if (sscanf(line, "scene %31s", word) == 1)
+            found |= in = strcmp(word, name) == 0;
+        else if (in && sscanf(line, "%15s ring %lf", kind, &x) == 2)
+            for (int k = 0; k < 16; k++)
+                ok &= Check(p, kind[0] == 'g', x * sin((k + .5) * M_PI / 8),
+                            x * cos((k + .5) * M_PI / 8));
+        else if (in && sscanf(line, "%15s %lf %lf", kind, &x, &y) == 3)
+            ok &= Check(p, kind[0] == 'g', x, y);
     }
     fclose(f);
-    XDestroyImage(p.image);
+    XDestroyImage(p);
     if (!found)
         Die("no such scene");
-    return ok ? 0 : 1;
+    return !ok;
 }
 
 static int Digest(Window window)
 {
-    Picture p = Grab(window);
+    XImage* p = Grab(window);
     unsigned long long h = 14695981039346656037ull;
-    for (int j = 0; j < p.h; j++)
-        for (int i = 0; i < p.w; i++)
-            h = (h ^ Pixel(&p, i, j)) * 1099511628211ull;
-    XDestroyImage(p.image);
+    for (int j = 0; j < p->height; j++)
+        for (int i = 0; i < p->width; i++)
+            h = (h ^ XGetPixel(p, i, j)) * 1099511628211ull;
+    XDestroyImage(p);
     printf("%016llx\n", h);
     return 0;
 }
 
+/* The window's children, bottom first: *count of them, for XFree. */
+static Window* Children(Window window, unsigned* count)
+{
+    Window root, parent, *children = NULL;
+    if (!XQueryTree(display, window, &root, &parent, &children, count))
+        *count = 0;
+    return children;
+}
+
+static int Client(Window window)
+{
+    unsigned count;
+    Window* children = Children(window, &count);
+    int code = count == 1 ? PrintGeometry(children[0]) : 1;
+    XFree(children);
+    return code;
+}
+
 static int Popup(void)
 {
-    Window root, parent, *children;
     unsigned count;
-    XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count);
-    int found = 1;
-    for (unsigned k = count; found && k-- > 0;) {
+    Window* children = Children(DefaultRootWindow(display), &count);
+    int code = 1;
+    for (unsigned k = count; code && k-- > 0;) {
         XWindowAttributes a;
         if (XGetWindowAttributes(display, children[k], &a) && a.override_redirect &&
-            a.map_state == IsViewable && a.width > 4 && a.height > 4) {
-            PrintGeometry(children[k]);
-            found = 0;
-        }
+            a.map_state == IsViewable && a.width > 4 && a.height > 4)
+            code = PrintGeometry(children[k]);
     }
     XFree(children);
-    return found;
+    return code;
+}
+
+static int Compare(const void* a, const void* b)
+{
+    return *(const int*)a - *(const int*)b;
 }
 
 /* A row is marked when its leftmost ink lies well left of the rows' usual label start. */
 static int Marks(Window window, int rows)
 {
-    Picture p = Grab(window);
+    XImage* p = Grab(window);
     int left[64], sorted[64];
     if (rows < 1 || rows > 64)
         Die("bad row count");
     for (int r = 0; r < rows; r++) {
-        left[r] = p.w;
-        for (int j = r * p.h / rows; j < (r + 1) * p.h / rows; j++)
-            for (int i = 3; i < left[r] && j >= 3 && j < p.h - 3; i++) /* inside the border */
-                if (IsInk(Pixel(&p, i, j)))
+        left[r] = p->width;
+        for (int j = r * p->height / rows; j < (r + 1) * p->height / rows; j++)
+            for (int i = 3; i < left[r] && j >= 3 && j < p->height - 3; i++) /* inside the border */
+                if (Kind(p, i, j) == 'k')
                     left[r] = i;
-        sorted[r] = left[r];
     }
-    for (int a = 0; a < rows; a++)
-        for (int b = a + 1; b < rows; b++)
-            if (sorted[b] < sorted[a]) {
-                int t = sorted[a];
-                sorted[a] = sorted[b];
-                sorted[b] = t;
-            }
+    memcpy(sorted, left, sizeof left);
+    qsort(sorted, rows, sizeof *sorted, Compare);
     for (int r = 0; r < rows; r++)
         if (left[r] < sorted[rows / 2] - 4)
             printf("%d\n", r);
-    XDestroyImage(p.image);
+    XDestroyImage(p);
     return 0;
 }
 
 static int Ink(Window window, int x, int y, int w, int h)
 {
-    Picture p = Grab(window);
+    XImage* p = Grab(window);
     int dark = 0;
-    for (int j = y; j < y + h && j < p.h; j++)
-        for (int i = x; i < x + w && i < p.w; i++)
-            dark += IsInk(Pixel(&p, i, j));
-    XDestroyImage(p.image);
-    return dark >= 10 ? 0 : 1;
+    for (int j = y; j < y + h && j < p->height; j++)
+        for (int i = x; i < x + w && i < p->width; i++)
+            dark += Kind(p, i, j) == 'k';
+    XDestroyImage(p);
+    return dark < 10;
 }
 
 static int Close(Window window)
@@ -206,31 +202,17 @@ static int Close(Window window)
     return 0;
 }
 
-static int Client(Window window)
-{
-    Window root, parent, *children;
-    unsigned count;
-    if (!XQueryTree(display, window, &root, &parent, &children, &count))
-        return 1;
-    if (count == 1)
-        PrintGeometry(children[0]);
-    XFree(children);
-    return count == 1 ? 0 : 1;
-}
-
 int main(int argc, char** argv)
 {
-    if (argc < 2)
-        Die("usage: xprobe client|geometry|scene|digest|popup|marks|ink|close ...");
-    if (!(display = XOpenDisplay(NULL)))
-        Die("cannot open display");
+    if (argc < 2 || !(display = XOpenDisplay(NULL)))
+        Die("usage: xprobe client|geometry|scene|digest|popup|marks|ink|close ..., on a display");
     Window window = argc > 2 ? strtoul(argv[2], NULL, 0) : 0;
     const char* verb = argv[1];
     int code = 2;
     if (!strcmp(verb, "client") && argc == 3)
         code = Client(window);
     else if (!strcmp(verb, "geometry") && argc == 3)
-        code = (PrintGeometry(window), 0);
+        code = PrintGeometry(window);
     else if (!strcmp(verb, "scene") && argc == 5)
         code = Scene(window, argv[3], argv[4]);
     else if (!strcmp(verb, "digest") && argc == 3)
