@@ -1,8 +1,9 @@
-// Seeded random messages to the real main window on a real GL context: keys
-// of every code, commands real and stray, the About dialog, resizes from
-// nothing to 4000 pixels, minimising and uncovering. After every step the
-// invariants below must hold. ROBOT_OXEL_STRESS_SEED repeats a run,
-// ROBOT_OXEL_STRESS_STEPS makes it longer (or shorter).
+// Seeded random messages to the real program. WinMain runs as it does for a
+// user; a toolkit timer, which fires between messages, checks the invariants
+// below and takes the next step: keys of every code, commands real and
+// stray, the About dialog (sent Cancel, which must leave it up, then closed),
+// resizes from nothing to 4000 pixels, minimising and uncovering.
+// ROBOT_OXEL_STRESS_SEED repeats a run, ROBOT_OXEL_STRESS_STEPS sets its length.
 #include <FL/Fl.H>
 #include <FL/Fl_Window.H>
 #include <FL/x.H>
@@ -14,7 +15,6 @@
 #include <random>
 #include <string>
 
-#include "main_window.h"
 #include "render_context.h"
 #include "resource.h"
 #include "state.h"
@@ -25,12 +25,14 @@ namespace {
 const UINT kModelCommands[] = {IDM_CYLINDER, IDM_ARM1, IDM_ARM2, IDM_ROBOT};
 const UINT kActiveKeys[] = {VK_UP, VK_DOWN, VK_LEFT, VK_RIGHT, '1', '2', '3', '4', '5', '6'};
 const UINT kStrayCommands[] = {0, IDOK, IDCANCEL, 40000, 40003, 40010, 40015, 0xFFFF};
+const int kPatience = 2000; // ticks a step may take to show its effect
 
 std::mt19937_64 g_random;
 unsigned long long g_seed;
-std::string g_step; // the step being taken, for the failure report
-HWND g_window;
-bool g_dialogTold;  // the About dialog of this step has had its messages
+long g_steps, g_step;
+std::string g_what; // the step being taken, for the failure report
+int g_waiting;      // ticks spent waiting for the step to show
+bool g_minimising, g_aboutAsked, g_aboutTold;
 
 int Random(int bound)
 {
@@ -39,114 +41,33 @@ int Random(int bound)
 
 [[noreturn]] void Fail(const std::string& what)
 {
-    fprintf(stderr, "stress: %s: %s\nstress: repeat with ROBOT_OXEL_STRESS_SEED=%llu\n",
-            g_step.c_str(), what.c_str(), g_seed);
+    fprintf(stderr, "stress: step %ld (%s): %s\nstress: repeat with ROBOT_OXEL_STRESS_SEED=%llu\n",
+            g_step, g_what.c_str(), what.c_str(), g_seed);
     exit(1);
 }
 
-PlatformWindow* Main()
+PlatformWindow* Find(WindowKind kind)
 {
-    PlatformWindow* window = WindowFromHandle(g_window);
-    if (!window)
-        Fail("the main window is gone");
-    return window;
-}
-
-// Hands out what is queued, and the paints after it, until nothing is left.
-void Pump()
-{
-    for (int round = 0; round < 1000; round++) {
-        XSync(g_platform.display, False);
-        Fl::check();
-        PlatformWindow* window = Main();
-        if (g_platform.queue.empty() && !(window->invalid && !window->minimised))
-            return;
-        MSG msg;
-        if (!NextMessage(&msg))
-            Fail("WM_QUIT before File/Exit");
-        DispatchMessage(&msg);
-    }
-    Fail("the queue never ran dry");
-}
-
-// The About dialog from its command, sent Cancel (which must leave it up) and
-// then closed from inside its own loop. NOTE: a message posted from an FLTK
-// timer is seen only when the wait ends, so the timer ticks until the dialog goes.
-void OnDialogTick(void* close)
-{
-    bool up = false;
     for (PlatformWindow* window : g_platform.windows) {
-        if (window->kind != KIND_DIALOG || window->ended || g_dialogTold) {
-            up |= window->kind == KIND_DIALOG;
-            continue;
-        }
-        PostToQueue(window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-        PostToQueue(window, close ? WM_CLOSE : WM_COMMAND, close ? 0 : IDOK, 0);
-        g_dialogTold = up = true;
+        if (window->kind == kind && !window->ended)
+            return window;
     }
-    if (up || !g_dialogTold)
-        Fl::add_timeout(0.001, OnDialogTick, close);
+    return nullptr;
 }
 
-void Step()
+void Check(PlatformWindow* window, PlatformWindow* dialog)
 {
-    int kind = Random(100);
-    PlatformWindow* window = Main();
-    if (kind < 60) {
-        UINT key = Random(2) ? Random(256) : kActiveKeys[Random(10)];
-        for (int n = 1 + Random(Random(5) ? 3 : 150); n > 0; n--)
-            PostToQueue(window, WM_KEYDOWN, key, 1);
-        g_step = "key " + std::to_string(key);
-    } else if (kind < 85) {
-        UINT command = Random(3) ? kModelCommands[Random(4)] : kStrayCommands[Random(8)];
-        PostToQueue(window, WM_COMMAND, MAKEWPARAM(command, 0), 0);
-        g_step = "command " + std::to_string(command);
-    } else if (kind < 88) {
-        g_step = "About";
-        g_dialogTold = false;
-        PostToQueue(window, WM_COMMAND, MAKEWPARAM(IDM_ABOUT, 0), 0);
-        Fl::add_timeout(0.001, OnDialogTick, Random(2) ? window : nullptr);
-        Pump();
-        Fl::remove_timeout(OnDialogTick);
-        if (!g_dialogTold)
-            Fail("the About dialog never came up");
-    } else if (kind < 94) {
-        static const int kSides[] = {0, 1, 4000, 400, 317};
-        int width = kSides[Random(5)], height = kSides[Random(5)];
-        g_step = "resize to " + std::to_string(width) + "x" + std::to_string(height);
-        window->frame->resize(window->frame->x(), window->frame->y(), width, height);
-    } else if (kind < 97) {
-        // NOTE: what a window manager does to iconify and restore.
-        g_step = "minimise";
-        XUnmapWindow(g_platform.display, fl_xid(window->frame));
-        Pump();
-        if (!window->minimised)
-            Fail("unmapping the frame did not minimise the window");
-        XMapWindow(g_platform.display, fl_xid(window->frame));
-    } else {
-        g_step = "uncover";
-        XClearArea(g_platform.display, window->glWindow, 0, 0, 0, 0, True);
-    }
-    Pump();
-}
-
-void Check()
-{
-    PlatformWindow* window = Main();
     const ViewState& view = g_viewState;
-    if (g_platform.windows.size() != 1 || !g_platform.lastError.empty())
+    if (g_platform.windows.size() != (dialog ? 2u : 1u) || !g_platform.lastError.empty())
         Fail("a window left behind, or an error: " + g_platform.lastError);
     for (float r : {view.rotX, view.rotY}) {
         if (r != truncf(r) || r <= -360.0f || r >= 360.0f)
             Fail("rotation " + std::to_string(r) + " is not whole degrees in (-360, 360)");
     }
-    if (view.model < MODEL_CYLINDER || view.model > MODEL_ROBOT)
-        Fail("model " + std::to_string(view.model));
     // Checking an item as it already is answers with its state and changes nothing.
-    HMENU menu = GetMenu(g_window);
     for (int model = 0; model < 4; model++) {
         UINT want = model == view.model ? MF_CHECKED : MF_UNCHECKED;
-        if (CheckMenuItem(menu, kModelCommands[model], want) != want)
+        if (CheckMenuItem(GetMenu(HandleOf(window)), kModelCommands[model], want) != want)
             Fail("the check marks do not show model " + std::to_string(view.model));
     }
     GLint modelview, projection, viewport[4];
@@ -163,6 +84,77 @@ void Check()
              " for a client of " + std::to_string(width) + "x" + std::to_string(height));
 }
 
+// True while the last step has yet to show: a window to minimise, a dialog to come or go.
+bool Waiting(PlatformWindow* window, PlatformWindow* dialog)
+{
+    if (g_minimising && window->minimised) {
+        g_minimising = false;
+        XMapWindow(g_platform.display, fl_xid(window->frame));
+    }
+    if (g_aboutAsked && dialog && !g_aboutTold) {
+        PostToQueue(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        PostToQueue(dialog, Random(2) ? WM_CLOSE : WM_COMMAND, IDOK, 0);
+        g_aboutTold = true;
+    }
+    if (g_aboutTold && !dialog)
+        g_aboutAsked = g_aboutTold = false;
+    bool waiting = g_minimising || g_aboutAsked;
+    if (waiting && ++g_waiting > kPatience)
+        Fail(g_minimising ? "the window never minimised" : "the About dialog never came or went");
+    return waiting;
+}
+
+void Step(PlatformWindow* window)
+{
+    int kind = Random(100);
+    g_waiting = 0;
+    if (kind < 60) {
+        UINT key = Random(2) ? Random(256) : kActiveKeys[Random(10)];
+        for (int n = 1 + Random(Random(5) ? 3 : 150); n > 0; n--)
+            PostToQueue(window, WM_KEYDOWN, key, 1);
+        g_what = "key " + std::to_string(key);
+    } else if (kind < 85) {
+        UINT command = Random(3) ? kModelCommands[Random(4)] : kStrayCommands[Random(8)];
+        PostToQueue(window, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+        g_what = "command " + std::to_string(command);
+    } else if (kind < 88) {
+        g_what = "About";
+        g_aboutAsked = true;
+        PostToQueue(window, WM_COMMAND, MAKEWPARAM(IDM_ABOUT, 0), 0);
+    } else if (kind < 94) {
+        static const int kSides[] = {0, 1, 4000, 400, 317};
+        int width = kSides[Random(5)], height = kSides[Random(5)];
+        g_what = "resize to " + std::to_string(width) + "x" + std::to_string(height);
+        window->frame->resize(window->frame->x(), window->frame->y(), width, height);
+    } else if (kind < 97) {
+        // NOTE: what a window manager does to iconify; the window is restored once it shows.
+        g_what = "minimise";
+        g_minimising = true;
+        XUnmapWindow(g_platform.display, fl_xid(window->frame));
+    } else {
+        g_what = "uncover";
+        XClearArea(g_platform.display, window->glWindow, 0, 0, 0, 0, True);
+    }
+}
+
+// NOTE: a message posted from an FLTK timer is seen only when the toolkit's
+// wait ends, so the timer keeps ticking for as long as the program runs.
+void OnTick(void*)
+{
+    Fl::repeat_timeout(0.001, OnTick);
+    PlatformWindow* window = Find(KIND_MAIN);
+    if (!window || window->destroying || !g_renderContext.hRC)
+        return;
+    PlatformWindow* dialog = Find(KIND_DIALOG);
+    Check(window, dialog);
+    if (Waiting(window, dialog))
+        return;
+    if (++g_step <= g_steps)
+        Step(window);
+    else if (g_step == g_steps + 1)
+        PostToQueue(window, WM_COMMAND, MAKEWPARAM(IDM_EXIT, 0), 0);
+}
+
 } // namespace
 
 int main()
@@ -171,37 +163,17 @@ int main()
     const char* steps = getenv("ROBOT_OXEL_STRESS_STEPS");
     g_seed = seed ? strtoull(seed, nullptr, 0) : std::random_device()();
     g_random.seed(g_seed);
-    long count = steps ? strtol(steps, nullptr, 0) : 1500;
-    printf("stress: seed %llu, %ld steps\n", g_seed, count);
+    g_steps = steps ? strtol(steps, nullptr, 0) : 1500;
+    printf("stress: seed %llu, %ld steps\n", g_seed, g_steps);
     fflush(stdout);
-
-    // The class and window WinMain makes, without its message loop.
+    Fl::add_timeout(0.001, OnTick);
     static int module;
-    WNDCLASS windowClass = {};
-    windowClass.style = CS_HREDRAW | CS_VREDRAW;
-    windowClass.lpfnWndProc = MainWindowProc;
-    windowClass.lpszMenuName = MAKEINTRESOURCE(IDR_MAINMENU);
-    windowClass.lpszClassName = "Robot Oxel";
-    g_renderContext.hInstance = reinterpret_cast<HINSTANCE>(&module);
-    g_step = "create";
-    RegisterClass(&windowClass);
-    g_window = CreateWindowEx(0, "Robot Oxel", "Robot Oxel", WS_OVERLAPPEDWINDOW, 50, 50, 400,
-                              400, NULL, NULL, g_renderContext.hInstance, NULL);
-    ShowWindow(g_window, SW_SHOW);
-    Pump();
-    Check();
-    for (long n = 1; n <= count; n++) {
-        Step();
-        g_step += " (step " + std::to_string(n) + ")";
-        Check();
-    }
-    g_step = "File/Exit";
-    PostToQueue(Main(), WM_COMMAND, MAKEWPARAM(IDM_EXIT, 0), 0);
-    MSG msg;
-    while (NextMessage(&msg))
-        DispatchMessage(&msg);
-    if (msg.wParam != 0 || !g_platform.windows.empty() || g_renderContext.hRC)
-        Fail("File/Exit left a window or a context, or a non-zero code");
-    printf("stress: %ld steps, all invariants held\n", count);
+    char commandLine[] = "";
+    int code = WinMain(reinterpret_cast<HINSTANCE>(&module), NULL, commandLine, SW_SHOWDEFAULT);
+    g_what = "File/Exit";
+    if (code != 0 || g_step <= g_steps || !g_platform.windows.empty() || g_renderContext.hRC)
+        Fail("the program ended early, left a window or a context, or with code " +
+             std::to_string(code));
+    printf("stress: %ld steps, all invariants held\n", g_steps);
     return 0;
 }
