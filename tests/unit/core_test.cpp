@@ -10,11 +10,19 @@
 
 namespace {
 
+// The program's own script, parsed once.
+const ResourceScript& Script()
+{
+    static ResourceScript script;
+    static std::string error;
+    static bool parsed = ParseResourceScript(g_resourceScript, g_resourceHeader, &script, &error);
+    EXPECT_TRUE(parsed) << error;
+    return script;
+}
+
 TEST(ResourceScript, ReadsTheProgramsMenuAndDialog)
 {
-    ResourceScript script;
-    std::string error;
-    ASSERT_TRUE(ParseResourceScript(g_resourceScript, g_resourceHeader, &script, &error)) << error;
+    const ResourceScript& script = Script();
     const MenuTemplate* menu = FindMenuTemplate(script, IDR_MAINMENU);
     ASSERT_TRUE(menu && menu->items.size() == 3);
     EXPECT_EQ(menu->items[0].text + menu->items[1].text + menu->items[2].text, "&FileRobot&Help");
@@ -69,23 +77,6 @@ TEST(Keys, EachPhysicalKeyHasOneVirtualKeyOnEveryHost)
     }
 }
 
-// The program's menu bar: File (Exit), Robot (four models), Help (About).
-MenuTemplate MainMenu()
-{
-    MenuTemplate menu;
-    menu.items = {{"&File", 0, false, {{"E&xit", IDM_EXIT, false, {}, false}}, true},
-                  {"Robot",
-                   0,
-                   false,
-                   {{"Cylinder", IDM_CYLINDER, true, {}, false},
-                    {"Arm1", IDM_ARM1, false, {}, false},
-                    {"Arm2", IDM_ARM2, false, {}, false},
-                    {"Robot_siatka", IDM_ROBOT, false, {}, false}},
-                   true},
-                  {"&Help", 0, false, {{"&About", IDM_ABOUT, false, {}, false}}, true}};
-    return menu;
-}
-
 struct MenuRow {
     std::vector<std::pair<UINT, bool>> keys; // virtual key, Alt held
     MenuState state;
@@ -115,7 +106,7 @@ const MenuRow kMenuRows[] = {
 
 TEST(MenuModel, KeysMoveAndPickAsWin32sMenuLoopDoes)
 {
-    MenuTemplate menu = MainMenu();
+    const MenuTemplate& menu = *FindMenuTemplate(Script(), IDR_MAINMENU);
     for (const MenuRow& row : kMenuRows) {
         MenuState state = {MENU_CLOSED, 0, -1};
         UINT command = 0;
