@@ -184,7 +184,7 @@ INT_PTR WINAPI DialogBoxParam(HINSTANCE, LPCSTR templateName, HWND parent, DLGPR
         }
     }
     PlaceDialog(dialog, client, *dialogTemplate, units, WindowFromHandle(parent));
-    g_web.windows.push_back(dialog);
+    g_host.windows.push_back(dialog);
 
     // NOTE: as on Win32, WM_INITDIALOG comes before the dialog is shown.
     bool focusDefault = dialogProc(HandleOf(dialog), WM_INITDIALOG, 0, initParam);
@@ -198,20 +198,9 @@ INT_PTR WINAPI DialogBoxParam(HINSTANCE, LPCSTR templateName, HWND parent, DLGPR
     // A WM_QUIT that ends the wait stays posted for the outer loop, as Win32 reposts it.
     INT_PTR result = dialog->ended ? dialog->result : 0;
     dialog->frame.call<void>("remove");
-    auto& live = g_web.windows;
-    live.erase(std::remove(live.begin(), live.end(), dialog), live.end());
+    ForgetWindow(dialog);
     delete dialog;
     return result;
-}
-
-BOOL WINAPI EndDialog(HWND handle, INT_PTR result)
-{
-    WebWindow* dialog = WindowFromHandle(handle);
-    if (!dialog || dialog->kind != KIND_DIALOG)
-        return FALSE;
-    dialog->ended = true;
-    dialog->result = result;
-    return TRUE;
 }
 
 BOOL WINAPI SetDlgItemText(HWND handle, int id, LPCSTR text)

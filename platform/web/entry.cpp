@@ -19,7 +19,7 @@ void ShowEnded(int code)
 {
     val document = Document();
     document.call<val>("getElementById", std::string("exit-code")).set("textContent", std::to_string(code));
-    document.call<val>("getElementById", std::string("exit-cause")).set("textContent", g_web.lastError);
+    document.call<val>("getElementById", std::string("exit-cause")).set("textContent", g_host.lastError);
     document.call<val>("getElementById", std::string("ended")).set("hidden", false);
     emscripten_set_click_callback("#restart", nullptr, EM_FALSE, OnRestart);
 }
@@ -32,8 +32,8 @@ int main()
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(&module);
     char commandLine[] = "";
     int code = WinMain(instance, NULL, commandLine, SW_SHOWDEFAULT);
-    if (code != 0 && !g_web.lastError.empty())
-        val::global("console").call<void>("error", "robot-oxel: " + g_web.lastError);
+    if (code != 0 && !g_host.lastError.empty())
+        val::global("console").call<void>("error", "robot-oxel: " + g_host.lastError);
     ShowEnded(code);
     return code;
 }

@@ -15,16 +15,17 @@ namespace {
 
 WebWindow* MainWindow()
 {
-    for (WebWindow* window : g_web.windows) {
+    for (HostWindow* window : g_host.windows) {
         if (window->kind == KIND_MAIN && !window->destroying)
-            return window;
+            return static_cast<WebWindow*>(window);
     }
     return nullptr;
 }
 
 WebWindow* WindowOf(val element)
 {
-    for (WebWindow* window : g_web.windows) {
+    for (HostWindow* host : g_host.windows) {
+        auto* window = static_cast<WebWindow*>(host);
         if (!element.isNull() && window->frame.call<bool>("contains", element))
             return window;
     }

@@ -15,14 +15,9 @@
 
 namespace {
 
-bool IsChecked(const WebMenu* menu, UINT id)
-{
-    return std::find(menu->checked.begin(), menu->checked.end(), id) != menu->checked.end();
-}
-
 const std::vector<MenuItemTemplate>& Items(const WebMenu* menu)
 {
-    return menu->bar->items[menu->state.title].items;
+    return menu->menuTemplate->items[menu->state.title].items;
 }
 
 // The hit label's number after prefix ("item:2" -> 2), or -1.
@@ -35,7 +30,7 @@ int HitIndex(const std::string& hit, const char* prefix)
 void ShowPopup(WebMenu* menu)
 {
     val title = menu->barElement["children"][menu->state.title];
-    val popup = NewElement("div", "popup", menu->owner->frame);
+    val popup = NewElement("div", "popup", static_cast<WebWindow*>(menu->owner)->frame);
     popup["dataset"].set("hit", std::string("popup"));
     SetPixels(popup, "left", PixelMeasure(title, "offsetLeft"));
     SetPixels(popup, "top", PixelMeasure(menu->barElement, "offsetTop") +
@@ -57,7 +52,7 @@ void ShowPopup(WebMenu* menu)
 void Show(WebMenu* menu)
 {
     val titles = menu->barElement["children"];
-    for (size_t i = 0; i < menu->bar->items.size(); i++) {
+    for (size_t i = 0; i < menu->menuTemplate->items.size(); i++) {
         bool hot = menu->state.mode != MENU_CLOSED && static_cast<int>(i) == menu->state.title;
         titles[i].set("className", std::string(hot ? "title hot" : "title"));
     }
@@ -83,7 +78,7 @@ void Pick(WebMenu* menu, UINT command)
 WebMenu* CreateMenuBar(WebWindow* owner, const MenuTemplate& bar, val parent)
 {
     auto* menu = new WebMenu();
-    menu->bar = &bar;
+    menu->menuTemplate = &bar;
     menu->owner = owner;
     menu->state = MenuState{MENU_CLOSED, 0, -1};
     menu->barElement = NewElement("div", "menubar", parent);
@@ -100,16 +95,17 @@ WebMenu* CreateMenuBar(WebWindow* owner, const MenuTemplate& bar, val parent)
     return menu;
 }
 
-void DestroyMenuBar(WebMenu* menu)
+void DestroyMenuBar(HostMenu* menu)
 {
-    delete menu; // its elements go with the window's frame
+    delete static_cast<WebMenu*>(menu); // its elements go with the window's frame
 }
 
-bool MenuKey(WebMenu* menu, UINT vk, bool alt)
+bool MenuKey(HostMenu* hostMenu, UINT vk, bool alt)
 {
+    auto* menu = static_cast<WebMenu*>(hostMenu);
     if (menu->state.mode == MENU_CLOSED && !alt && vk != VK_F10 && vk != VK_MENU)
         return false;
-    UINT command = MenuKeyDown(&menu->state, *menu->bar, vk, alt);
+    UINT command = MenuKeyDown(&menu->state, *menu->menuTemplate, vk, alt);
     if (command)
         Pick(menu, command);
     else
@@ -117,8 +113,9 @@ bool MenuKey(WebMenu* menu, UINT vk, bool alt)
     return true;
 }
 
-bool MenuMouse(WebMenu* menu, int eventType, const std::string& hit)
+bool MenuMouse(HostMenu* hostMenu, int eventType, const std::string& hit)
 {
+    auto* menu = static_cast<WebMenu*>(hostMenu);
     MenuState& state = menu->state;
     bool open = state.mode == MENU_POPUP;
     int title = HitIndex(hit, "title:");
@@ -149,27 +146,7 @@ bool MenuMouse(WebMenu* menu, int eventType, const std::string& hit)
     return false;
 }
 
-HMENU WINAPI GetMenu(HWND handle)
+void HostMenuChanged(HostMenu* menu)
 {
-    WebWindow* window = WindowFromHandle(handle);
-    return window ? reinterpret_cast<HMENU>(window->menu) : NULL;
-}
-
-DWORD WINAPI CheckMenuItem(HMENU handle, UINT id, UINT check)
-{
-    auto* menu = reinterpret_cast<WebMenu*>(handle);
-    bool known = false;
-    for (size_t i = 0; menu && i < menu->bar->items.size(); i++) {
-        for (const MenuItemTemplate& item : menu->bar->items[i].items)
-            known = known || item.id == id;
-    }
-    if (!known)
-        return static_cast<DWORD>(-1);
-    DWORD previous = IsChecked(menu, id) ? MF_CHECKED : MF_UNCHECKED;
-    menu->checked.erase(std::remove(menu->checked.begin(), menu->checked.end(), id),
-                        menu->checked.end());
-    if (check & MF_CHECKED)
-        menu->checked.push_back(id);
-    Show(menu);
-    return previous;
+    Show(static_cast<WebMenu*>(menu));
 }

@@ -70,7 +70,7 @@ ATOM WINAPI RegisterClass(const WNDCLASS* windowClass)
 HWND WINAPI CreateWindowEx(DWORD, LPCSTR className, LPCSTR windowName, DWORD, int x, int y,
                            int width, int height, HWND, HMENU, HINSTANCE, LPVOID)
 {
-    g_web.lastError.clear();
+    g_host.lastError.clear();
     if (!g_web.classRegistered || !className || g_web.className != className) {
         ReportError("USER32", "window class '%s' is not registered", className ? className : "");
         return NULL;
@@ -103,15 +103,15 @@ HWND WINAPI CreateWindowEx(DWORD, LPCSTR className, LPCSTR windowName, DWORD, in
     window->canvas["dataset"].set("hit", std::string("client"));
     FollowClientSize(window);
     window->invalid = true;
-    g_web.windows.push_back(window);
+    g_host.windows.push_back(window);
 
     // NOTE: Win32 sends WM_CREATE and then WM_SIZE before CreateWindowEx returns.
     if (SendToWindow(window, WM_CREATE, 0, 0) == -1) {
-        if (g_web.lastError.empty())
+        if (g_host.lastError.empty())
             ReportError("USER32", "the window refused to be created");
-        std::string cause = g_web.lastError;
+        std::string cause = g_host.lastError;
         DestroyWindow(HandleOf(window));
-        g_web.lastError = cause;
+        g_host.lastError = cause;
         return NULL;
     }
     SendToWindow(window, WM_SIZE, SIZE_RESTORED,
@@ -155,8 +155,7 @@ BOOL WINAPI DestroyWindow(HWND handle)
     if (g_web.sizing.window == window)
         g_web.sizing.window = nullptr;
     window->frame.call<void>("remove");
-    auto& live = g_web.windows;
-    live.erase(std::remove(live.begin(), live.end(), window), live.end());
+    ForgetWindow(window);
     delete window;
     return TRUE;
 }
@@ -166,34 +165,6 @@ LRESULT WINAPI DefWindowProc(HWND window, UINT message, WPARAM, LPARAM)
     if (message == WM_CLOSE)
         DestroyWindow(window);
     return 0;
-}
-
-BOOL WINAPI InvalidateRect(HWND handle, const RECT*, BOOL)
-{
-    WebWindow* window = WindowFromHandle(handle);
-    if (!window)
-        return FALSE;
-    window->invalid = true;
-    WakeMessageLoop();
-    return TRUE;
-}
-
-// Only the whole client area is tracked: a partial rectangle leaves it invalid.
-BOOL WINAPI ValidateRect(HWND handle, const RECT* rect)
-{
-    WebWindow* window = WindowFromHandle(handle);
-    if (!window)
-        return FALSE;
-    if (!rect)
-        window->invalid = false;
-    return TRUE;
-}
-
-// The page's default cursor is the arrow; the handle only has to be non-null.
-HCURSOR WINAPI LoadCursor(HINSTANCE, LPCSTR)
-{
-    static int arrow;
-    return reinterpret_cast<HCURSOR>(&arrow);
 }
 
 HDC WINAPI GetDC(HWND handle)

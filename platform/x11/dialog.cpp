@@ -248,7 +248,7 @@ INT_PTR WINAPI DialogBoxParam(HINSTANCE, LPCSTR templateName, HWND parent, DLGPR
     frame->end();
     frame->set_modal();
     AdoptTopLevel(frame, xid);
-    g_platform.windows.push_back(dialog);
+    g_host.windows.push_back(dialog);
 
     // NOTE: as on Win32, WM_INITDIALOG comes before the dialog is shown.
     bool focusDefault = dialogProc(HandleOf(dialog), WM_INITDIALOG, 0, initParam);
@@ -271,21 +271,10 @@ INT_PTR WINAPI DialogBoxParam(HINSTANCE, LPCSTR templateName, HWND parent, DLGPR
         owner->frame->take_focus();
         XSetInputFocus(g_platform.display, fl_xid(owner->frame), RevertToParent, CurrentTime);
     }
-    auto& live = g_platform.windows;
-    live.erase(std::remove(live.begin(), live.end(), dialog), live.end());
+    ForgetWindow(dialog);
     Fl::delete_widget(frame);
     delete dialog;
     return result;
-}
-
-BOOL WINAPI EndDialog(HWND handle, INT_PTR result)
-{
-    PlatformWindow* dialog = WindowFromHandle(handle);
-    if (!dialog || dialog->kind != KIND_DIALOG)
-        return FALSE;
-    dialog->ended = true;
-    dialog->result = result;
-    return TRUE;
 }
 
 BOOL WINAPI SetDlgItemText(HWND handle, int id, LPCSTR text)

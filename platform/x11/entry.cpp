@@ -13,7 +13,7 @@ int main(int argc, char** argv)
     static int module;
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(&module);
     int code = WinMain(instance, NULL, &commandLine[0], SW_SHOWDEFAULT);
-    if (code != 0 && !g_platform.lastError.empty())
-        fprintf(stderr, "robot-oxel: %s\n", g_platform.lastError.c_str());
+    if (code != 0 && !g_host.lastError.empty())
+        fprintf(stderr, "robot-oxel: %s\n", g_host.lastError.c_str());
     return code;
 }

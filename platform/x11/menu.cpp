@@ -73,11 +73,6 @@ int ItemHeight()
     return fl_height() + ScaledPixels(6);
 }
 
-bool IsChecked(const PlatformMenu* menu, UINT id)
-{
-    return std::find(menu->checked.begin(), menu->checked.end(), id) != menu->checked.end();
-}
-
 void Sync(PlatformMenu* menu);
 
 void Pick(PlatformMenu* menu, UINT id)
@@ -274,8 +269,9 @@ PlatformMenu* CreateMenuBar(PlatformWindow* owner, const MenuTemplate& menuTempl
 
 // NOTE: Alt combinations, F10 and Alt alone are Win32's WM_SYSKEYDOWN: they
 // belong to the menu bar and never reach the window as WM_KEYDOWN.
-bool MenuHandlesKey(PlatformMenu* menu, int flKey, int flState)
+bool MenuHandlesKey(HostMenu* hostMenu, int flKey, int flState)
 {
+    auto* menu = static_cast<PlatformMenu*>(hostMenu);
     bool alt = (flState & FL_ALT) != 0;
     if (flKey == FL_Alt_L || flKey == FL_Alt_R) {
         menu->altAlone = true;
@@ -293,8 +289,9 @@ bool MenuHandlesKey(PlatformMenu* menu, int flKey, int flState)
     return true;
 }
 
-void MenuKeyUp(PlatformMenu* menu, int flKey)
+void MenuKeyUp(HostMenu* hostMenu, int flKey)
 {
+    auto* menu = static_cast<PlatformMenu*>(hostMenu);
     if ((flKey == FL_Alt_L || flKey == FL_Alt_R) && menu->altAlone) {
         menu->altAlone = false;
         MenuKeyDown(&menu->state, *menu->menuTemplate, VK_MENU, false);
@@ -302,44 +299,23 @@ void MenuKeyUp(PlatformMenu* menu, int flKey)
     }
 }
 
-void CloseMenus(PlatformMenu* menu)
+void CloseMenus(HostMenu* menu)
 {
     if (menu->state.mode != MENU_CLOSED)
-        Pick(menu, 0);
+        Pick(static_cast<PlatformMenu*>(menu), 0);
 }
 
-void DestroyMenuBar(PlatformMenu* menu)
+void DestroyMenuBar(HostMenu* hostMenu)
 {
+    auto* menu = static_cast<PlatformMenu*>(hostMenu);
     CloseMenus(menu);
     if (menu->popup)
         Fl::delete_widget(menu->popup);
     delete menu; // the bar is deleted later, with its window
 }
 
-HMENU WINAPI GetMenu(HWND handle)
+void HostMenuChanged(HostMenu* menu)
 {
-    PlatformWindow* window = WindowFromHandle(handle);
-    return window ? reinterpret_cast<HMENU>(window->menu) : NULL;
-}
-
-DWORD WINAPI CheckMenuItem(HMENU handle, UINT id, UINT check)
-{
-    auto* menu = reinterpret_cast<PlatformMenu*>(handle);
-    bool known = false;
-    if (menu) {
-        for (const MenuItemTemplate& popup : menu->menuTemplate->items) {
-            for (const MenuItemTemplate& item : popup.items)
-                known |= item.id == id;
-        }
-    }
-    if (!known)
-        return static_cast<DWORD>(-1);
-    DWORD previous = IsChecked(menu, id) ? MF_CHECKED : MF_UNCHECKED;
-    menu->checked.erase(std::remove(menu->checked.begin(), menu->checked.end(), id),
-                        menu->checked.end());
-    if (check & MF_CHECKED)
-        menu->checked.push_back(id);
-    if (menu->popup)
-        menu->popup->redraw();
-    return previous;
+    if (Fl_Window* popup = static_cast<PlatformMenu*>(menu)->popup)
+        popup->redraw();
 }

@@ -83,9 +83,10 @@ BOOL WINAPI DeleteObject(HGDIOBJ object)
     PlatformPalette* palette = PaletteFromHandle(object);
     if (!palette)
         return FALSE;
-    for (PlatformWindow* window : g_platform.windows) {
-        if (window->dc.palette == palette)
-            window->dc.palette = nullptr;
+    for (HostWindow* window : g_host.windows) {
+        PlatformDC& dc = static_cast<PlatformWindow*>(window)->dc;
+        if (dc.palette == palette)
+            dc.palette = nullptr;
     }
     if (palette->colormap)
         XFreeColormap(g_platform.display, palette->colormap);

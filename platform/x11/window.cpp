@@ -106,7 +106,8 @@ int OnForeignEvent(int)
     const XEvent* event = fl_xevent;
     if (!event)
         return 0;
-    for (PlatformWindow* window : g_platform.windows) {
+    for (HostWindow* host : g_host.windows) {
+        auto* window = static_cast<PlatformWindow*>(host);
         if (!window->glWindow || event->xany.window != window->glWindow)
             continue;
         if (event->type == Expose) {
@@ -186,7 +187,7 @@ ATOM WINAPI RegisterClass(const WNDCLASS* windowClass)
 HWND WINAPI CreateWindowEx(DWORD, LPCSTR className, LPCSTR windowName, DWORD, int x, int y,
                            int width, int height, HWND, HMENU, HINSTANCE, LPVOID)
 {
-    g_platform.lastError.clear();
+    g_host.lastError.clear();
     if (!OpenDisplay())
         return NULL;
     if (!g_platform.classRegistered || !className || g_platform.className != className) {
@@ -237,15 +238,15 @@ HWND WINAPI CreateWindowEx(DWORD, LPCSTR className, LPCSTR windowName, DWORD, in
     window->clientWidth = frameWidth;
     window->clientHeight = std::max(0, frameHeight - menuHeight);
     window->invalid = true;
-    g_platform.windows.push_back(window);
+    g_host.windows.push_back(window);
 
     // NOTE: Win32 sends WM_CREATE and then WM_SIZE before CreateWindowEx returns.
     if (SendToWindow(window, WM_CREATE, 0, 0) == -1) {
-        if (g_platform.lastError.empty())
+        if (g_host.lastError.empty())
             ReportError("USER32", "the window refused to be created");
-        std::string cause = g_platform.lastError;
+        std::string cause = g_host.lastError;
         DestroyWindow(HandleOf(window));
-        g_platform.lastError = cause;
+        g_host.lastError = cause;
         return NULL;
     }
     SendSize(window, SIZE_RESTORED);
@@ -311,8 +312,7 @@ BOOL WINAPI DestroyWindow(HWND handle)
         DestroyMenuBar(window->menu);
         window->menu = nullptr;
     }
-    auto& live = g_platform.windows;
-    live.erase(std::remove(live.begin(), live.end(), window), live.end());
+    ForgetWindow(window);
     Fl::delete_widget(window->frame);
     delete window;
     return TRUE;
@@ -323,33 +323,6 @@ LRESULT WINAPI DefWindowProc(HWND window, UINT message, WPARAM, LPARAM)
     if (message == WM_CLOSE)
         DestroyWindow(window);
     return 0;
-}
-
-BOOL WINAPI InvalidateRect(HWND handle, const RECT*, BOOL)
-{
-    PlatformWindow* window = WindowFromHandle(handle);
-    if (!window)
-        return FALSE;
-    window->invalid = true;
-    return TRUE;
-}
-
-// Only the whole client area is tracked: a partial rectangle leaves it invalid.
-BOOL WINAPI ValidateRect(HWND handle, const RECT* rect)
-{
-    PlatformWindow* window = WindowFromHandle(handle);
-    if (!window)
-        return FALSE;
-    if (!rect)
-        window->invalid = false;
-    return TRUE;
-}
-
-// FLTK's default cursor is the arrow; the handle only has to be non-null.
-HCURSOR WINAPI LoadCursor(HINSTANCE, LPCSTR)
-{
-    static int arrow;
-    return reinterpret_cast<HCURSOR>(&arrow);
 }
 
 HDC WINAPI GetDC(HWND handle)

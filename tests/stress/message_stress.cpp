@@ -48,9 +48,9 @@ int Random(int bound)
 
 PlatformWindow* Find(WindowKind kind)
 {
-    for (PlatformWindow* window : g_platform.windows) {
+    for (HostWindow* window : g_host.windows) {
         if (window->kind == kind && !window->ended)
-            return window;
+            return static_cast<PlatformWindow*>(window);
     }
     return nullptr;
 }
@@ -58,8 +58,8 @@ PlatformWindow* Find(WindowKind kind)
 void Check(PlatformWindow* window, PlatformWindow* dialog)
 {
     const ViewState& view = g_viewState;
-    if (g_platform.windows.size() != (dialog ? 2u : 1u) || !g_platform.lastError.empty())
-        Fail("a window left behind, or an error: " + g_platform.lastError);
+    if (g_host.windows.size() != (dialog ? 2u : 1u) || !g_host.lastError.empty())
+        Fail("a window left behind, or an error: " + g_host.lastError);
     for (float r : {view.rotX, view.rotY}) {
         if (r != truncf(r) || r <= -360.0f || r >= 360.0f)
             Fail("rotation " + std::to_string(r) + " is not whole degrees in (-360, 360)");
@@ -171,7 +171,7 @@ int main()
     char commandLine[] = "";
     int code = WinMain(reinterpret_cast<HINSTANCE>(&module), NULL, commandLine, SW_SHOWDEFAULT);
     g_what = "File/Exit";
-    if (code != 0 || g_step <= g_steps || !g_platform.windows.empty() || g_renderContext.hRC)
+    if (code != 0 || g_step <= g_steps || !g_host.windows.empty() || g_renderContext.hRC)
         Fail("the program ended early, left a window or a context, or with code " +
              std::to_string(code));
     printf("stress: %ld steps, all invariants held\n", g_steps);
