@@ -64,6 +64,36 @@ void ForgetWindow(HostWindow* window)
     live.erase(std::remove(live.begin(), live.end(), window), live.end());
 }
 
+bool FindClass(LPCSTR className, const WNDCLASS** windowClass, const MenuTemplate** menu)
+{
+    if (!g_host.classRegistered || !className || g_host.className != className) {
+        ReportError("USER32", "window class '%s' is not registered", className ? className : "");
+        return false;
+    }
+    *windowClass = &g_host.windowClass;
+    *menu = nullptr;
+    LPCSTR name = g_host.windowClass.lpszMenuName;
+    if (name && (!IS_INTRESOURCE(name) || !(*menu = FindMenuTemplate(Resources(), LOWORD(name))))) {
+        ReportError("USER32", "no menu resource %s in robot_oxel.rc",
+                    IS_INTRESOURCE(name) ? std::to_string(LOWORD(name)).c_str() : name);
+        return false;
+    }
+    return true;
+}
+
+// NOTE: Win32 sends WM_CREATE before CreateWindowEx returns; a -1 destroys the window.
+bool SendCreate(HostWindow* window)
+{
+    if (SendToWindow(window, WM_CREATE, 0, 0) != -1)
+        return true;
+    if (g_host.lastError.empty())
+        ReportError("USER32", "the window refused to be created");
+    std::string cause = g_host.lastError;
+    DestroyWindow(HandleOf(window));
+    g_host.lastError = cause;
+    return false;
+}
+
 LRESULT SendToWindow(HostWindow* window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (window->kind == KIND_DIALOG)
@@ -117,6 +147,19 @@ const ResourceScript& Resources()
 bool IsChecked(const HostMenu* menu, UINT id)
 {
     return std::find(menu->checked.begin(), menu->checked.end(), id) != menu->checked.end();
+}
+
+ATOM WINAPI RegisterClass(const WNDCLASS* windowClass)
+{
+    if (g_host.classRegistered || !windowClass->lpszClassName || !windowClass->lpfnWndProc) {
+        ReportError("USER32", "only one window class can be registered");
+        return 0;
+    }
+    g_host.windowClass = *windowClass;
+    g_host.className = windowClass->lpszClassName;
+    g_host.windowClass.lpszClassName = g_host.className.c_str();
+    g_host.classRegistered = true;
+    return 1;
 }
 
 BOOL WINAPI GetMessage(LPMSG msg, HWND, UINT, UINT)

@@ -5,7 +5,7 @@
 // its window and menu records from these and gives the hooks at the end the
 // meaning of its toolkit.
 //
-// Implemented here: GetMessage, TranslateMessage (does nothing),
+// Implemented here: RegisterClass (one class), GetMessage, TranslateMessage (does nothing),
 // DispatchMessage, PostQuitMessage, InvalidateRect and ValidateRect (whole
 // client only), LoadCursor (the arrow), GetMenu, CheckMenuItem, EndDialog.
 #ifndef ROBOT_OXEL_COMMON_HOST_H
@@ -43,6 +43,9 @@ struct HostWindow {
 };
 
 struct HostState {
+    bool classRegistered;
+    WNDCLASS windowClass;
+    std::string className;
     std::vector<HostWindow*> windows; // live windows; handles are checked against it
     std::deque<MSG> queue;            // posted messages, in order
     bool quitPosted;
@@ -60,6 +63,13 @@ void ReportError(const char* area, const char* format, ...);
 HostWindow* LiveWindow(HWND window);
 HWND HandleOf(HostWindow* window);
 void ForgetWindow(HostWindow* window);
+
+// The registered class of that name and its menu template (null for none),
+// or false with the cause reported.
+bool FindClass(LPCSTR className, const WNDCLASS** windowClass, const MenuTemplate** menu);
+// Sends WM_CREATE to a window just made; if it refuses, destroys the window
+// keeping the cause, and returns false.
+bool SendCreate(HostWindow* window);
 
 // Calls the window's procedure directly, as Win32's SendMessage does.
 LRESULT SendToWindow(HostWindow* window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -53,9 +53,6 @@ struct Sizing {
 };
 
 struct WebState {
-    bool classRegistered;
-    WNDCLASS windowClass;
-    std::string className;
     val wake = val::undefined(); // resolves the promise GetMessage waits on
     bool inputHooked;
     bool altAlone; // Alt is down and no other key came since

@@ -54,41 +54,19 @@ val NewWindowFrame(WebWindow* window, const char* title)
     return frame;
 }
 
-ATOM WINAPI RegisterClass(const WNDCLASS* windowClass)
-{
-    if (g_web.classRegistered || !windowClass->lpszClassName || !windowClass->lpfnWndProc) {
-        ReportError("USER32", "only one window class can be registered");
-        return 0;
-    }
-    g_web.windowClass = *windowClass;
-    g_web.className = windowClass->lpszClassName;
-    g_web.windowClass.lpszClassName = g_web.className.c_str();
-    g_web.classRegistered = true;
-    return 1;
-}
-
 HWND WINAPI CreateWindowEx(DWORD, LPCSTR className, LPCSTR windowName, DWORD, int x, int y,
                            int width, int height, HWND, HMENU, HINSTANCE, LPVOID)
 {
     g_host.lastError.clear();
-    if (!g_web.classRegistered || !className || g_web.className != className) {
-        ReportError("USER32", "window class '%s' is not registered", className ? className : "");
+    const WNDCLASS* windowClass;
+    const MenuTemplate* menuTemplate;
+    if (!FindClass(className, &windowClass, &menuTemplate))
         return NULL;
-    }
-    const WNDCLASS& windowClass = g_web.windowClass;
-    const MenuTemplate* menuTemplate = nullptr;
-    if (windowClass.lpszMenuName) {
-        if (!IS_INTRESOURCE(windowClass.lpszMenuName) ||
-            !(menuTemplate = FindMenuTemplate(Resources(), LOWORD(windowClass.lpszMenuName)))) {
-            ReportError("USER32", "menu resource not found");
-            return NULL;
-        }
-    }
     HookInput();
 
     auto* window = new WebWindow();
     window->kind = KIND_MAIN;
-    window->proc = windowClass.lpfnWndProc;
+    window->proc = windowClass->lpfnWndProc;
     window->dc.window = window;
     // Laid out but not visible until ShowWindow, so WM_SIZE can report the client area.
     window->frame = NewWindowFrame(window, windowName ? windowName : "");
@@ -105,15 +83,9 @@ HWND WINAPI CreateWindowEx(DWORD, LPCSTR className, LPCSTR windowName, DWORD, in
     window->invalid = true;
     g_host.windows.push_back(window);
 
-    // NOTE: Win32 sends WM_CREATE and then WM_SIZE before CreateWindowEx returns.
-    if (SendToWindow(window, WM_CREATE, 0, 0) == -1) {
-        if (g_host.lastError.empty())
-            ReportError("USER32", "the window refused to be created");
-        std::string cause = g_host.lastError;
-        DestroyWindow(HandleOf(window));
-        g_host.lastError = cause;
+    // NOTE: Win32 sends WM_SIZE after WM_CREATE, before CreateWindowEx returns.
+    if (!SendCreate(window))
         return NULL;
-    }
     SendToWindow(window, WM_SIZE, SIZE_RESTORED,
                  MAKELPARAM(window->clientWidth, window->clientHeight));
     return HandleOf(window);

@@ -58,9 +58,6 @@ struct PlatformWindow : HostWindow {
 struct PlatformState {
     Display* display;
     double scale; // desktop pixels per 96-dpi pixel, 1 on a 96-dpi desktop
-    bool classRegistered;
-    WNDCLASS windowClass;
-    std::string className;
     std::vector<XVisualInfo> formats; // pixel formats: GL-capable visuals, index + 1
 };
 

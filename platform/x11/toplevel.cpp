@@ -194,7 +194,7 @@ Window CreateTopLevel(const TopLevel& style, int* clientWidth, int* clientHeight
     hints.initial_state = NormalState;
     // The X convention: the program's name as the instance, the window class as the class.
     std::string instance = program_invocation_short_name;
-    XClassHint classHint = {&instance[0], &g_platform.className[0]};
+    XClassHint classHint = {&instance[0], &g_host.className[0]};
     std::string title = style.title ? style.title : "";
     Xutf8SetWMProperties(display, window, title.c_str(), title.c_str(), nullptr, 0, &size, &hints,
                          &classHint);

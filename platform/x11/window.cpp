@@ -171,41 +171,16 @@ bool CreateGlWindow(PlatformWindow* window, const XVisualInfo& visual)
     return true;
 }
 
-ATOM WINAPI RegisterClass(const WNDCLASS* windowClass)
-{
-    if (g_platform.classRegistered || !windowClass->lpszClassName || !windowClass->lpfnWndProc) {
-        ReportError("USER32", "only one window class can be registered");
-        return 0;
-    }
-    g_platform.windowClass = *windowClass;
-    g_platform.className = windowClass->lpszClassName;
-    g_platform.windowClass.lpszClassName = g_platform.className.c_str();
-    g_platform.classRegistered = true;
-    return 1;
-}
-
 HWND WINAPI CreateWindowEx(DWORD, LPCSTR className, LPCSTR windowName, DWORD, int x, int y,
                            int width, int height, HWND, HMENU, HINSTANCE, LPVOID)
 {
     g_host.lastError.clear();
     if (!OpenDisplay())
         return NULL;
-    if (!g_platform.classRegistered || !className || g_platform.className != className) {
-        ReportError("USER32", "window class '%s' is not registered", className ? className : "");
+    const WNDCLASS* windowClass;
+    const MenuTemplate* menuTemplate;
+    if (!FindClass(className, &windowClass, &menuTemplate))
         return NULL;
-    }
-    const WNDCLASS& windowClass = g_platform.windowClass;
-    const MenuTemplate* menuTemplate = nullptr;
-    if (windowClass.lpszMenuName) {
-        if (!IS_INTRESOURCE(windowClass.lpszMenuName) ||
-            !(menuTemplate = FindMenuTemplate(Resources(), LOWORD(windowClass.lpszMenuName)))) {
-            ReportError("USER32", "no menu resource %s in robot_oxel.rc",
-                        IS_INTRESOURCE(windowClass.lpszMenuName)
-                            ? std::to_string(LOWORD(windowClass.lpszMenuName)).c_str()
-                            : windowClass.lpszMenuName);
-            return NULL;
-        }
-    }
 
     // NOTE: sizes are in 96-dpi pixels, as for a program Windows scales to the desktop.
     TopLevel style = {};
@@ -221,7 +196,7 @@ HWND WINAPI CreateWindowEx(DWORD, LPCSTR className, LPCSTR windowName, DWORD, in
 
     auto* window = new PlatformWindow();
     window->kind = KIND_MAIN;
-    window->proc = windowClass.lpfnWndProc;
+    window->proc = windowClass->lpfnWndProc;
     window->dc.window = window;
     auto* frame = new MainFrame(window, style.x, style.y, frameWidth, frameHeight, windowName);
     window->frame = frame;
@@ -240,15 +215,9 @@ HWND WINAPI CreateWindowEx(DWORD, LPCSTR className, LPCSTR windowName, DWORD, in
     window->invalid = true;
     g_host.windows.push_back(window);
 
-    // NOTE: Win32 sends WM_CREATE and then WM_SIZE before CreateWindowEx returns.
-    if (SendToWindow(window, WM_CREATE, 0, 0) == -1) {
-        if (g_host.lastError.empty())
-            ReportError("USER32", "the window refused to be created");
-        std::string cause = g_host.lastError;
-        DestroyWindow(HandleOf(window));
-        g_host.lastError = cause;
+    // NOTE: Win32 sends WM_SIZE after WM_CREATE, before CreateWindowEx returns.
+    if (!SendCreate(window))
         return NULL;
-    }
     SendSize(window, SIZE_RESTORED);
     return HandleOf(window);
 }
