@@ -162,6 +162,13 @@ ATOM WINAPI RegisterClass(const WNDCLASS* windowClass)
     return 1;
 }
 
+LRESULT WINAPI DefWindowProc(HWND window, UINT message, WPARAM, LPARAM)
+{
+    if (message == WM_CLOSE)
+        DestroyWindow(window);
+    return 0;
+}
+
 BOOL WINAPI GetMessage(LPMSG msg, HWND, UINT, UINT)
 {
     return NextMessage(msg) ? TRUE : FALSE;

@@ -5,9 +5,9 @@
 // its window and menu records from these and gives the hooks at the end the
 // meaning of its toolkit.
 //
-// Implemented here: RegisterClass (one class), GetMessage, TranslateMessage (does nothing),
-// DispatchMessage, PostQuitMessage, InvalidateRect and ValidateRect (whole
-// client only), LoadCursor (the arrow), GetMenu, CheckMenuItem, EndDialog.
+// Implemented here: RegisterClass (one class), DefWindowProc (WM_CLOSE), GetMessage,
+// TranslateMessage (does nothing), DispatchMessage, PostQuitMessage, InvalidateRect and
+// ValidateRect (whole client only), LoadCursor (the arrow), GetMenu, CheckMenuItem, EndDialog.
 #ifndef ROBOT_OXEL_COMMON_HOST_H
 #define ROBOT_OXEL_COMMON_HOST_H
 

@@ -287,13 +287,6 @@ BOOL WINAPI DestroyWindow(HWND handle)
     return TRUE;
 }
 
-LRESULT WINAPI DefWindowProc(HWND window, UINT message, WPARAM, LPARAM)
-{
-    if (message == WM_CLOSE)
-        DestroyWindow(window);
-    return 0;
-}
-
 HDC WINAPI GetDC(HWND handle)
 {
     PlatformWindow* window = WindowFromHandle(handle);
