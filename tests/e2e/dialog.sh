@@ -10,8 +10,8 @@ shut() { poll no_window "About OpenGL" || fail "$1 leaves the About dialog open"
 
 dialog=$(about)
 read -r _ x y w h <<<"$("$XPROBE" geometry "$dialog")"
-[ $((w - 347)) -ge -3 ] && [ $((w - 347)) -le 3 ] && [ $((h - 439)) -ge -3 ] && [ $((h - 439)) -le 3 ] ||
-    fail "the dialog is ${w}x${h}, not 347x439 (231 x 270 dialog units)"
+# 231 x 270 dialog units at base units of 6 x 13 pixels, rounded as MapDialogRect does.
+[ "${w}x$h" = 347x439 ] || fail "the dialog is ${w}x$h, not 347x439"
 [ "$(xprop -id "$dialog" WM_TRANSIENT_FOR | grep -o '0x[0-9a-f]*')" = "$(printf 0x%x "$main_win")" ] ||
     fail "the dialog is not transient for the main window"
 # Fields in dialog units: vendor, GLU version, the first error slot, the second.
