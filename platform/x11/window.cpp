@@ -86,7 +86,9 @@ public:
                               std::max(1, owner_->clientWidth), std::max(1, owner_->clientHeight));
         // CS_HREDRAW | CS_VREDRAW: every size change repaints the whole client area.
         owner_->invalid = true;
-        SendSize(owner_, SIZE_RESTORED);
+        // NOTE: a minimised window keeps its 0 x 0 client; the restore reports the new size.
+        if (!owner_->minimised)
+            SendSize(owner_, SIZE_RESTORED);
     }
 
 private:
