@@ -145,6 +145,7 @@ TEST_F(App, ModelChoiceChecksOneItemResetsTheViewAndKeepsThePose)
         EXPECT_EQ(g_viewState.rotX + g_viewState.rotY, known ? 0 : 30) << command;
         EXPECT_EQ(g_viewState.waist, 7);
     }
+    EXPECT_EQ(Win32().count["InvalidateRect"], 5); // each model choice repaints
     Send(WM_COMMAND, MAKEWPARAM(IDM_ABOUT, 0));
     EXPECT_EQ(Win32().count["DialogBoxParam"], 1);
     EXPECT_EQ(Win32().count["DestroyWindow"], 0);

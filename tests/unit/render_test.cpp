@@ -133,8 +133,9 @@ TEST(RgbPaletteEntry, SpreadsEachChannelEvenlyTruncatingItsLevels)
     pfd.cRedBits = 3, pfd.cGreenBits = 3, pfd.cGreenShift = 3, pfd.cBlueBits = 2,
     pfd.cBlueShift = 6;
     // index, red, green, blue: levels 0 36 72 109 145 182 218 255, and 0 85 170 255
-    const int rows[][4] = {{0, 0, 0, 0},       {1, 36, 0, 0},  {3, 109, 0, 0},      {7, 255, 0, 0},
-                           {8 * 5, 0, 182, 0}, {64, 0, 0, 85}, {255, 255, 255, 255}};
+    const int rows[][4] = {{0, 0, 0, 0},   {1, 36, 0, 0},       {2, 72, 0, 0},
+                           {7, 255, 0, 0}, {8 * 6, 0, 218, 0},  {8 * 5, 0, 182, 0},
+                           {64, 0, 0, 85}, {255, 255, 255, 255}};
     for (const auto& row : rows) {
         PALETTEENTRY e = RgbPaletteEntry(row[0], &pfd);
         EXPECT_EQ((std::vector<int>{e.peRed, e.peGreen, e.peBlue, e.peFlags}),
