@@ -34,7 +34,6 @@ public:
     {
         switch (event) {
         case FL_KEYBOARD:
-        case FL_SHORTCUT: // what FLTK offers when no widget has the focus, such as after a dialog
             if (owner_->menu && MenuHandlesKey(owner_->menu, Fl::event_key(), Fl::event_state()))
                 return 1;
             // Arrows included: they never reach FLTK's focus navigation.
