@@ -1,0 +1,205 @@
+#!/usr/bin/env python3
+"""Plants known faults in the program one at a time and says which tests catch each.
+
+Each fault is a one-line change to a product file. For each one the script
+changes the file, rebuilds, runs the tests that can see it (the display-free
+ctest tests first, then the whole Linux suite if they miss it; the browser
+test for the browser host; scripts/windows-test.sh for the Windows build),
+puts the file back and prints the failing tests. A fault nothing catches is
+a hole in the suite. Run it on a checkout of its own: it edits the sources.
+
+    python3 scripts/plant-faults.py [BUILD_DIR] [NUMBER ...]
+
+BUILD_DIR is a configured Linux build of this checkout (default build);
+NUMBERs pick faults by their place in the list below, from 1.
+"""
+import os
+import subprocess
+import sys
+
+# What goes wrong, the file, the text, what it becomes, and where it shows.
+FAULTS = [
+    ('cylinder bottom rim not closed (< instead of <=)', 'geometry/cylinder.cpp', 'a <= kFullTurn; a += kAngleStep)',
+     'a < kFullTurn; a += kAngleStep)', 'linux'),
+    ('half turn as pi, not the float 3.1415', 'geometry/angles.h', 'static_cast<double>(3.1415f);',
+     '3.14159265358979;', 'linux'),
+    ('running angle in single precision', 'geometry/cylinder.cpp', 'for (double a = 0.0; a <= kFullTurn',
+     'for (float a = 0.0f; a <= kFullTurn', 'linux'),
+    ('upper arm body vertex off', 'geometry/arm_links.cpp', '{0, -15, 0},  {-60, -10, 0},  {-60, 10, 0},   {0, 15, 0},',
+     '{0, -15, 0},  {-60, -10, 0},  {-60, 12, 0},   {0, 15, 0},', 'linux'),
+    ('forearm end face dropped', 'geometry/arm_links.cpp', 'DrawBody(kForearmBody, 20);',
+     'DrawBody(kForearmBody, 16);', 'linux'),
+    ('top cap wound the other way', 'geometry/cylinder.cpp', 'glVertex3d(radius * sin(a), radius * cos(a), height);',
+     'glVertex3d(-radius * sin(a), radius * cos(a), height);', 'linux'),
+    ('far rounded end radius 12', 'geometry/arm_links.cpp', 'DrawRoundedEnd(-60.0, 10.0, kHalfTurn, kFullTurn);',
+     'DrawRoundedEnd(-60.0, 12.0, kHalfTurn, kFullTurn);', 'linux'),
+    ('robot not lowered to y = -50', 'render/robot.cpp', '    glTranslated(0.0, -50.0, 0.0);\n',
+     '', 'linux'),
+    ('shoulder offset -90', 'render/robot.cpp', 'glRotated(shoulder + 90.0,',
+     'glRotated(shoulder - 90.0,', 'linux'),
+    ('forearm not set back a link thickness', 'render/robot.cpp', 'glTranslated(-60.0, 0.0, -10.0);',
+     'glTranslated(-60.0, 0.0, 0.0);', 'linux'),
+    ('waist about the wrong axis', 'render/robot.cpp', 'glRotated(waist, 0.0, 0.0, 1.0);',
+     'glRotated(waist, 0.0, 1.0, 0.0);', 'linux'),
+    ('robot leaves its matrix pushed', 'render/robot.cpp', '    DrawForearm();\n    glPopMatrix();',
+     '    DrawForearm();', 'linux'),
+    ('view rotations in the other order', 'render/scene.cpp', '    glRotatef(g_viewState.rotX, 1.0f, 0.0f, 0.0f);\n    glRotatef(g_viewState.rotY, 0.0f, 1.0f, 0.0f);',
+     '    glRotatef(g_viewState.rotY, 0.0f, 1.0f, 0.0f);\n    glRotatef(g_viewState.rotX, 1.0f, 0.0f, 0.0f);', 'linux'),
+    ('Arm1 draws the forearm', 'render/scene.cpp', 'case MODEL_ARM1:\n        DrawUpperArm();',
+     'case MODEL_ARM1:\n        DrawForearm();', 'linux'),
+    ('longer side not widened (wide window)', 'render/projection.cpp', 'double extent = 100.0 * width / height;',
+     'double extent = 100.0;', 'linux'),
+    ('zero width not guarded (minimise)', 'render/projection.cpp', '    if (width == 0)\n        width = 1;\n',
+     '', 'linux'),
+    ('integer division in the tall branch', 'render/projection.cpp', 'double extent = 100.0 * height / width;',
+     'double extent = 100 * height / width;', 'linux'),
+    ('filled polygons', 'render/projection.cpp', 'glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);',
+     'glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);', 'linux'),
+    ('background not white', 'render/projection.cpp', 'glClearColor(1.0f, 1.0f, 1.0f, 1.0f);',
+     'glClearColor(0.9f, 0.9f, 0.9f, 1.0f);', 'linux'),
+    ('view rotations never wrapped', 'app/commands.cpp', 'return static_cast<float>(static_cast<int32_t>(degrees) % 360);',
+     'return degrees;', 'linux'),
+    ('key 3 raises the shoulder', 'app/commands.cpp', "if (key == '3')\n        view.shoulder -= kJointStep;",
+     "if (key == '3')\n        view.shoulder += kJointStep;", 'linux'),
+    ('Up turns like Down', 'app/commands.cpp', 'if (key == VK_UP)\n        view.rotX -= kRotationStep;',
+     'if (key == VK_UP)\n        view.rotX += kRotationStep;', 'linux'),
+    ('arrow step 10 degrees', 'app/commands.cpp', 'const float kRotationStep = 5.0f;',
+     'const float kRotationStep = 10.0f;', 'linux'),
+    ('model choice keeps the X rotation', 'app/commands.cpp', '    g_viewState.rotX = 0.0f;\n',
+     '', 'linux'),
+    ('model choice leaves other check marks', 'app/commands.cpp', 'if (other != model)',
+     'if (other == model)', 'linux'),
+    ('model choice resets the waist', 'app/commands.cpp', '    g_viewState.model = model;\n',
+     '    g_viewState.model = model;\n    g_viewState.waist = 0.0;\n', 'linux'),
+    ('Arm1 command shows Arm2', 'app/commands.cpp', 'return SelectModel(window, menu, MODEL_ARM1);',
+     'return SelectModel(window, menu, MODEL_ARM2);', 'linux'),
+    ('every error slot filled', 'app/about_dialog.cpp', '        if (code == GL_NO_ERROR)\n            break;\n',
+     '', 'linux'),
+    ('Escape closes About', 'app/about_dialog.cpp', 'if (LOWORD(wParam) == IDOK)',
+     'if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)', 'linux'),
+    ('close box does not close About', 'app/about_dialog.cpp', '    case WM_CLOSE:\n        EndDialog(dialog, 1);\n',
+     '    case WM_CLOSE:\n', 'linux'),
+    ('every GL field shows the renderer', 'app/about_dialog.cpp', 'SetItemText(dialog, IDC_GL_VENDOR + k, glGetString(GL_VENDOR + k));',
+     'SetItemText(dialog, IDC_GL_VENDOR + k, glGetString(GL_RENDERER));', 'linux'),
+    ('palette levels rounded', 'render/pixel_format.cpp', 'return static_cast<BYTE>(level);',
+     'return static_cast<BYTE>(level + 0.5);', 'linux'),
+    ('palette mask one too big', 'render/pixel_format.cpp', 'static_cast<BYTE>((1u << bits) - 1);',
+     'static_cast<BYTE>((1u << bits));', 'linux'),
+    ('dialog units truncated, not rounded', 'platform/x11/dialog.cpp', 'return (dialogUnits * units.x + 2) / 4;',
+     'return dialogUnits * units.x / 4;', 'linux'),
+    ('vertical base unit off', 'platform/x11/dialog.cpp', 'units.y = fl_height();',
+     'units.y = fl_height() + 2;', 'linux'),
+    ('parser drops CHECKED', 'platform/common/resource_script.cpp', '                item.checked = true;\n',
+     '', 'linux'),
+    ('parser error line numbers wrong', 'platform/common/resource_script.cpp', '            line++;',
+     '            line += 2;', 'linux'),
+    ('resize sends no WM_SIZE', 'platform/x11/window.cpp', '        if (!owner_->minimised)\n            SendSize(owner_, SIZE_RESTORED);',
+     '', 'linux'),
+    ('minimise reports the old width', 'platform/x11/window.cpp', 'int width = kind == SIZE_MINIMIZED ? 0 : window->clientWidth;',
+     'int width = window->clientWidth;', 'linux'),
+    ('uncovering does not invalidate', 'platform/x11/window.cpp', '                return 1;\n            window->invalid = true;',
+     '                return 1;', 'linux'),
+    ('failed window creation exits 0', 'app/win_main.cpp', '    if (!window)\n        return 1;',
+     '    if (!window)\n        return 0;', 'linux'),
+    ('start-up failure prints nothing', 'platform/x11/entry.cpp', '        fprintf(stderr, "robot-oxel: %s\\n", g_host.lastError.c_str());',
+     '        (void)0;', 'linux'),
+    ('File/Exit ends with code 1', 'app/main_window.cpp', 'PostQuitMessage(0);',
+     'PostQuitMessage(1);', 'linux'),
+    ('lost X server ends with code 0', 'platform/x11/display.cpp', '            DisplayString(display));\n    fflush(stderr);\n    _exit(1);',
+     '            DisplayString(display));\n    fflush(stderr);\n    _exit(0);', 'linux'),
+    ('close request ignored', 'platform/common/host.cpp', '    if (message == WM_CLOSE)\n        DestroyWindow(window);',
+     '    (void)window;', 'linux'),
+    ('X error while closing (frame destroyed first)', 'platform/x11/window.cpp', '    if (window->glWindow) {\n        XDestroyWindow(g_platform.display, window->glWindow);\n        window->glWindow = 0;\n    }\n    window->frame->hide();',
+     '    window->frame->hide();\n    if (window->glWindow) {\n        XDestroyWindow(g_platform.display, window->glWindow);\n        window->glWindow = 0;\n    }', 'linux'),
+    ('keys masked (arrows/digits confused)', 'app/main_window.cpp', '        return OnKeyDown(window, wParam);',
+     '        return OnKeyDown(window, wParam & 0x0f);', 'linux'),
+    ('a model choice does not repaint', 'app/commands.cpp', 'g_viewState.rotY = 0.0f;\n    InvalidateRect(window, NULL, FALSE);',
+     'g_viewState.rotY = 0.0f;', 'linux'),
+    ('menu picks post the next command', 'platform/x11/menu.cpp', 'PostToQueue(menu->owner, WM_COMMAND, MAKEWPARAM(id, 0), 0);',
+     'PostToQueue(menu->owner, WM_COMMAND, MAKEWPARAM(id + 1, 0), 0);', 'linux'),
+    ('x87 arithmetic for C++', 'cmake/mingw-i686.cmake', 'set(CMAKE_CXX_FLAGS_INIT "-msse2 -mfpmath=sse")',
+     'set(CMAKE_CXX_FLAGS_INIT "")', 'windows'),
+    ('x87 unit left at 64 bits', 'cmake/mingw-w64.cmake', 'set(CMAKE_EXE_LINKER_FLAGS_INIT "-static ${MINGW_CRT_FP8}")',
+     'set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")', 'windows'),
+    ('keypad digits act as main digits', 'platform/common/keys.cpp', 'return static_cast<UINT>(VK_NUMPAD0 + (keysym - kKeypad0));',
+     "return static_cast<UINT>('0' + (keysym - kKeypad0));", 'linux'),
+    ('Left arrow key gives VK_RIGHT', 'platform/common/keys.cpp', '{0xff51, "ArrowLeft", VK_LEFT}',
+     '{0xff51, "ArrowLeft", VK_RIGHT}', 'linux'),
+    ('a popup reached with Right highlights nothing', 'platform/common/menu_model.cpp', 'OpenFromKeyboard(state, menu, Wrap(state->title, vk == VK_LEFT ? -1 : 1, Count(menu)));',
+     'MenuOpen(state, Wrap(state->title, vk == VK_LEFT ? -1 : 1, Count(menu)), -1);', 'linux'),
+    ('F10 opens the File popup', 'platform/common/menu_model.cpp', '            *state = MenuState{MENU_BAR, 0, -1};',
+     '            OpenFromKeyboard(state, menu, 0);', 'linux'),
+    ('a tick beside every item', 'platform/x11/menu.cpp', '            if (IsChecked(menu_, popup.items[i].id))',
+     '            if (true)', 'linux'),
+    ('Escape sends WM_CLOSE, closing About', 'platform/x11/dialog.cpp', '    if (Fl::event() == FL_CLOSE)',
+     '    if (true)', 'linux'),
+    ('SetDlgItemText shows nothing', 'platform/x11/dialog.cpp', '    control->widget->copy_label(LiteralLabel(text ? text : "").c_str());',
+     '', 'linux'),
+    ('browser: quad strip edges in vertex order', 'platform/web/gl/gl_primitives.cpp', 'const int quad[4] = {i, i + 1, i + 3, i + 2};',
+     'const int quad[4] = {i, i + 1, i + 2, i + 3};', 'web'),
+    ('frame placed by static gravity', 'platform/x11/toplevel.cpp', 'NorthWestGravity',
+     'StaticGravity', 'linux'),
+    ('browser: a tick beside every item', 'platform/web/menu.cpp', 'IsChecked(menu, items[i].id) ? "\\u2713" : ""',
+     '"\\u2713"', 'web'),
+    ('installer shortcut points at bin/robot-oxel.exe', 'cmake/WindowsPackaging.cmake', 'set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)\n',
+     '', 'windows'),
+]
+
+# The tests that need no display, tried before the whole suite.
+QUICK = "-E '^(e2e|message_stress)'"
+
+
+def run(command):
+    done = subprocess.run(command, shell=True, capture_output=True, text=True)
+    return done.returncode, done.stdout + done.stderr
+
+
+def failed(log):
+    """The tests a ctest or test-script log reports as failing."""
+    names = []
+    for line in log.splitlines():
+        if ' - ' in line and ('(Failed)' in line or '(Timeout)' in line or '(SEGFAULT)' in line):
+            names.append(line.split(' - ')[1].split(' (')[0].strip())
+        elif line.startswith('FAIL'):
+            names.append(line.strip())
+    return names
+
+
+def catchers(build, where):
+    if where == 'windows':
+        # Toolchain flags live on in a CMake cache: each run configures afresh.
+        code, log = run('rm -rf build-win32 build-win64; bash scripts/windows-test.sh')
+        return failed(log) or (['the Windows build or its tests (exit %d)' % code] if code else [])
+    code, log = run('cmake --build %s -j2' % build)
+    if code:
+        return ['the build']
+    if where == 'web':
+        return failed(run('ctest --test-dir %s -R ^web; bash scripts/web-test.sh' % build)[1])
+    return failed(run('ctest --test-dir %s -j2 %s' % (build, QUICK))[1]) or \
+        failed(run('ctest --test-dir %s -j2' % build)[1])
+
+
+def main():
+    os.chdir(os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
+    build = sys.argv[1] if len(sys.argv) > 1 and not sys.argv[1].isdigit() else 'build'
+    picked = [int(a) for a in sys.argv[1:] if a.isdigit()] or range(1, len(FAULTS) + 1)
+    holes = 0
+    for number in picked:
+        what, path, old, new, where = FAULTS[number - 1]
+        text = open(path).read()
+        if text.count(old) != 1:
+            print('%2d %s: the text to change is no longer in %s' % (number, what, path))
+            holes += 1
+            continue
+        open(path, 'w').write(text.replace(old, new))
+        try:
+            caught = catchers(build, where)
+        finally:
+            open(path, 'w').write(text)
+        holes += not caught
+        print('%2d %s: %s' % (number, what, ', '.join(caught) if caught else 'NOT CAUGHT'), flush=True)
+    run('cmake --build %s -j2' % build)
+    sys.exit(1 if holes else 0)
+
+
+main()
