@@ -19,8 +19,6 @@ refused()
 }
 # shellcheck disable=SC2086 # APP is a command line
 refused timeout 10 env -u DISPLAY $APP
-# shellcheck disable=SC2086
-refused timeout 10 env DISPLAY=:64999 $APP
 
 server=''
 trap 'stop; if [ -n "$server" ]; then kill "$server" 2>/dev/null; fi; rm -rf "$work"' EXIT

@@ -137,15 +137,4 @@ TEST(Solids, LinkBodiesTaperBetweenTheirEnds)
     EXPECT_EQ(Vertex(3, 16)[0], -50); // the forearm's flat end
 }
 
-TEST(Solids, ZeroRadiusCylinderStillEmitsEveryVertexOnItsAxis)
-{
-    ResetGl();
-    DrawCylinder(10.0, 0.0);
-    size_t count = 0;
-    for (const GlPrimitive& p : Gl().primitives)
-        for (const GlPoint& v : p.vertices)
-            count += v[0] == 0 && v[1] == 0;
-    EXPECT_EQ(count, 70u);
-}
-
 } // namespace

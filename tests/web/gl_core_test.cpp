@@ -1,6 +1,5 @@
 // The browser host's GL subset, natively: where vertices land, the edges
-// each primitive kind gives in line mode, GL's error rules, and the
-// program's own frames drawn through it.
+// each primitive kind gives in line mode, and GL's error rules.
 #include "gl_context.h"
 
 #include <GL/glu.h>
@@ -9,10 +8,6 @@
 #include <functional>
 #include <string>
 #include <vector>
-
-#include "projection.h"
-#include "scene.h"
-#include "view_state.h"
 
 namespace {
 
@@ -188,41 +183,6 @@ TEST_F(GlCore, MisuseRaisesGlErrors)
         GlMakeCurrent(context_);
         row.calls();
         EXPECT_EQ(PendingErrors(), row.errors);
-    }
-}
-
-struct Frame {
-    ModelKind model;
-    size_t segments; // edges of every triangle and quad
-};
-
-// The program's own calls, as a 400 x 400 client area draws them.
-TEST_F(GlCore, ServesTheProgramsFrames)
-{
-    const Frame rows[] = {{MODEL_CYLINDER, 160}, {MODEL_ARM1, 176}, {MODEL_ARM2, 100},
-                          {MODEL_ROBOT, 916}};
-    InitRenderState();
-    ResizeView(400, 400);
-    for (const Frame& row : rows) {
-        SCOPED_TRACE(row.model);
-        g_viewState.model = row.model;
-        recorder_.calls.clear();
-        recorder_.ends.clear();
-        DrawScene();
-        EXPECT_EQ(recorder_.calls, "clear lines ");
-        EXPECT_EQ(recorder_.ends.size(), row.segments * 8);
-        EXPECT_FLOAT_EQ(recorder_.lineColor[0], 0.5f);
-        EXPECT_TRUE(recorder_.depthTest);
-        EXPECT_TRUE(PendingErrors().empty());
-        // Balanced stacks: a vertex drawn now sees the projection only.
-        glBegin(GL_TRIANGLE_FAN);
-        for (int i = 0; i < 3; i++)
-            glVertex3d(100, -100, 50);
-        glEnd();
-        glFlush();
-        EXPECT_DOUBLE_EQ(recorder_.ends[row.segments * 8], 1.0);
-        EXPECT_DOUBLE_EQ(recorder_.ends[row.segments * 8 + 1], -1.0);
-        EXPECT_DOUBLE_EQ(recorder_.ends[row.segments * 8 + 2], -0.5);
     }
 }
 
