@@ -130,6 +130,15 @@ bool NextMessage(MSG* msg)
     }
 }
 
+// Messages for every window are dispatched meanwhile, so the owner still repaints.
+INT_PTR RunDialog(HostWindow* dialog)
+{
+    MSG msg;
+    while (!dialog->ended && NextMessage(&msg))
+        DispatchMessage(&msg);
+    return dialog->ended ? dialog->result : 0;
+}
+
 // Parsed once; a broken script is a build mistake, reported like any failure.
 const ResourceScript& Resources()
 {

@@ -77,6 +77,10 @@ void PostToQueue(HostWindow* window, UINT message, WPARAM wParam, LPARAM lParam)
 // Fetches the next message to dispatch, waiting in the host; false on WM_QUIT.
 bool NextMessage(MSG* msg);
 
+// Dispatches every window's messages until the dialog ends (or WM_QUIT
+// comes); its EndDialog result, or 0.
+INT_PTR RunDialog(HostWindow* dialog);
+
 // The program's resource script, parsed on first use.
 const ResourceScript& Resources();
 bool IsChecked(const HostMenu* menu, UINT id);

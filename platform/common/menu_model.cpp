@@ -113,6 +113,11 @@ char MenuMnemonic(const std::string& text)
     return static_cast<char>(toupper(static_cast<unsigned char>(text[amp + 1])));
 }
 
+bool MenuTakesKey(const MenuState& state, UINT vk, bool alt)
+{
+    return state.mode != MENU_CLOSED || alt || vk == VK_F10 || vk == VK_MENU;
+}
+
 void MenuOpen(MenuState* state, int title, int item)
 {
     *state = MenuState{MENU_POPUP, title, item};

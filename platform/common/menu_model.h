@@ -24,6 +24,10 @@ struct MenuState {
 // The upper-case letter after the '&' of a label, or 0.
 char MenuMnemonic(const std::string& text);
 
+// Whether the menus take a key: any while they are active; while they are
+// closed, only the system keys (Alt held, F10, Alt alone as VK_MENU).
+bool MenuTakesKey(const MenuState& state, UINT vk, bool alt);
+
 // Moves the highlight for one key (VK_MENU: Alt pressed and released alone;
 // alt: Alt held with the key). Returns the command of the item picked, or 0.
 UINT MenuKeyDown(MenuState* state, const MenuTemplate& menu, UINT vk, bool alt);

@@ -191,12 +191,8 @@ INT_PTR WINAPI DialogBoxParam(HINSTANCE, LPCSTR templateName, HWND parent, DLGPR
     dialog->frame["style"].set("visibility", std::string("visible"));
     if (focusDefault && !defaultButton.isNull())
         defaultButton.call<void>("focus");
-    // Messages for every window are dispatched meanwhile, so the owner still repaints.
-    MSG msg;
-    while (!dialog->ended && NextMessage(&msg))
-        DispatchMessage(&msg);
     // A WM_QUIT that ends the wait stays posted for the outer loop, as Win32 reposts it.
-    INT_PTR result = dialog->ended ? dialog->result : 0;
+    INT_PTR result = RunDialog(dialog);
     dialog->frame.call<void>("remove");
     ForgetWindow(dialog);
     delete dialog;

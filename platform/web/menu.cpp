@@ -103,7 +103,7 @@ void DestroyMenuBar(HostMenu* menu)
 bool MenuKey(HostMenu* hostMenu, UINT vk, bool alt)
 {
     auto* menu = static_cast<WebMenu*>(hostMenu);
-    if (menu->state.mode == MENU_CLOSED && !alt && vk != VK_F10 && vk != VK_MENU)
+    if (!MenuTakesKey(menu->state, vk, alt))
         return false;
     UINT command = MenuKeyDown(&menu->state, *menu->menuTemplate, vk, alt);
     if (command)

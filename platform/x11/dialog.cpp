@@ -257,12 +257,7 @@ INT_PTR WINAPI DialogBoxParam(HINSTANCE, LPCSTR templateName, HWND parent, DLGPR
         if (focusDefault && defaultButton)
             defaultButton->take_focus();
     }
-    // Messages for every window are dispatched meanwhile, so the owner still repaints.
-    MSG msg;
-    while (!dialog->ended && NextMessage(&msg))
-        DispatchMessage(&msg);
-
-    INT_PTR result = dialog->ended ? dialog->result : 0;
+    INT_PTR result = RunDialog(dialog);
     frame->hide();
     // NOTE: Win32 activates the owner when a modal dialog ends: its keys go there at once,
     // wherever the pointer is.

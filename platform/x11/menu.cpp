@@ -279,7 +279,7 @@ bool MenuHandlesKey(HostMenu* hostMenu, int flKey, int flState)
     }
     menu->altAlone = false;
     UINT vk = VirtualKeyFromKeysym(flKey);
-    if (menu->state.mode == MENU_CLOSED && !alt && vk != VK_F10)
+    if (!MenuTakesKey(menu->state, vk, alt))
         return (flState & FL_META) != 0;
     UINT command = MenuKeyDown(&menu->state, *menu->menuTemplate, vk, alt);
     if (command || menu->state.mode == MENU_CLOSED)
