@@ -72,8 +72,9 @@ bool MakeCurrentWindow()
         fprintf(stderr, "frame_bench: no X display; run it on Xvfb\n");
         return false;
     }
-    int attributes[] = {GLX_RGBA, GLX_DOUBLEBUFFER, GLX_RED_SIZE, 8, GLX_GREEN_SIZE, 8,
-                        GLX_BLUE_SIZE, 8, GLX_DEPTH_SIZE, 24, None};
+    int attributes[] = {
+        GLX_RGBA, GLX_DOUBLEBUFFER, GLX_RED_SIZE, 8,   GLX_GREEN_SIZE, 8, GLX_BLUE_SIZE,
+        8,        GLX_DEPTH_SIZE,   24,           None};
     XVisualInfo* visual = glXChooseVisual(display, DefaultScreen(display), attributes);
     if (!visual) {
         fprintf(stderr, "frame_bench: no double-buffered RGBA visual with depth\n");

@@ -85,8 +85,7 @@ static int NextEvent(XEvent* event, double deadline)
 static XImage* Snapshot(Window window)
 {
     XWindowAttributes attributes;
-    if (!XGetWindowAttributes(g_display, window, &attributes) ||
-        attributes.map_state != IsViewable)
+    if (!XGetWindowAttributes(g_display, window, &attributes) || attributes.map_state != IsViewable)
         return NULL;
     return XGetImage(g_display, window, 0, 0, attributes.width, attributes.height, AllPlanes,
                      ZPixmap);

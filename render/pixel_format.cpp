@@ -9,15 +9,28 @@ const PIXELFORMATDESCRIPTOR kPixelFormat = {
     1,
     PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER,
     PFD_TYPE_RGBA,
-    24,               // colour bits
-    0, 0, 0, 0, 0, 0, // red, green, blue bits and shifts
-    0, 0,             // alpha
-    0, 0, 0, 0, 0,    // accumulation
-    32,               // depth bits
-    0,                // stencil bits
-    0,                // aux buffers
+    24, // colour bits
+    0,
+    0,
+    0,
+    0,
+    0,
+    0, // red, green, blue bits and shifts
+    0,
+    0, // alpha
+    0,
+    0,
+    0,
+    0,
+    0,  // accumulation
+    32, // depth bits
+    0,  // stencil bits
+    0,  // aux buffers
     PFD_MAIN_PLANE,
-    0, 0, 0, 0,
+    0,
+    0,
+    0,
+    0,
 };
 
 // Level of one channel, scaled to 0..255 and truncated, as (level * 255) / mask.

@@ -234,9 +234,9 @@ bool ParseControl(Parser& parser, DialogTemplate* dialog)
         return Fail(parser, "expected a control or END");
     parser.next++;
     if (!ParseString(parser, &control.text) || !Expect(parser, ",") ||
-        !ParseInt(parser, &control.id) || !Expect(parser, ",") ||
-        !ParseInt(parser, &control.x) || !Expect(parser, ",") || !ParseInt(parser, &control.y) ||
-        !Expect(parser, ",") || !ParseInt(parser, &control.width) || !Expect(parser, ",") ||
+        !ParseInt(parser, &control.id) || !Expect(parser, ",") || !ParseInt(parser, &control.x) ||
+        !Expect(parser, ",") || !ParseInt(parser, &control.y) || !Expect(parser, ",") ||
+        !ParseInt(parser, &control.width) || !Expect(parser, ",") ||
         !ParseInt(parser, &control.height))
         return false;
     long style;

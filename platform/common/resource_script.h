@@ -13,8 +13,8 @@
 #include <vector>
 
 struct MenuItemTemplate {
-    std::string text;                    // with & mnemonics
-    UINT id;                             // 0 for a popup
+    std::string text; // with & mnemonics
+    UINT id;          // 0 for a popup
     bool checked;
     std::vector<MenuItemTemplate> items; // a popup's items
     bool popup;

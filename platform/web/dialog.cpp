@@ -56,8 +56,8 @@ val CreateControl(const ControlTemplate& control, const BaseUnits& units, val cl
 {
     val element = val::null();
     if (control.kind == "DEFPUSHBUTTON" || control.kind == "PUSHBUTTON") {
-        element = NewElement("button", control.kind == "DEFPUSHBUTTON" ? "button default" : "button",
-                             client);
+        element = NewElement("button",
+                             control.kind == "DEFPUSHBUTTON" ? "button default" : "button", client);
         element["dataset"].set("hit", "button:" + std::to_string(control.id));
     } else if (control.kind == "GROUPBOX") {
         // A fieldset's legend interrupts its top edge, as a group box's caption does.
@@ -71,7 +71,8 @@ val CreateControl(const ControlTemplate& control, const BaseUnits& units, val cl
     }
     if (control.kind != "GROUPBOX")
         SetMnemonicText(element, control.text);
-    element["dataset"].set("id", control.id); // the dialog item's id, so the page tells the controls apart
+    element["dataset"].set(
+        "id", control.id); // the dialog item's id, so the page tells the controls apart
     SetPixels(element, "left", ToPixelsX(units, control.x));
     SetPixels(element, "top", ToPixelsY(units, control.y));
     SetPixels(element, "width", ToPixelsX(units, control.width));

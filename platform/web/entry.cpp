@@ -18,8 +18,10 @@ EM_BOOL OnRestart(int, const EmscriptenMouseEvent*, void*)
 void ShowEnded(int code)
 {
     val document = Document();
-    document.call<val>("getElementById", std::string("exit-code")).set("textContent", std::to_string(code));
-    document.call<val>("getElementById", std::string("exit-cause")).set("textContent", g_host.lastError);
+    document.call<val>("getElementById", std::string("exit-code"))
+        .set("textContent", std::to_string(code));
+    document.call<val>("getElementById", std::string("exit-cause"))
+        .set("textContent", g_host.lastError);
     document.call<val>("getElementById", std::string("ended")).set("hidden", false);
     emscripten_set_click_callback("#restart", nullptr, EM_FALSE, OnRestart);
 }

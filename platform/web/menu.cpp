@@ -33,8 +33,9 @@ void ShowPopup(WebMenu* menu)
     val popup = NewElement("div", "popup", static_cast<WebWindow*>(menu->owner)->frame);
     popup["dataset"].set("hit", std::string("popup"));
     SetPixels(popup, "left", PixelMeasure(title, "offsetLeft"));
-    SetPixels(popup, "top", PixelMeasure(menu->barElement, "offsetTop") +
-                                PixelMeasure(menu->barElement, "offsetHeight"));
+    SetPixels(popup, "top",
+              PixelMeasure(menu->barElement, "offsetTop") +
+                  PixelMeasure(menu->barElement, "offsetHeight"));
     const std::vector<MenuItemTemplate>& items = Items(menu);
     for (size_t i = 0; i < items.size(); i++) {
         bool hot = static_cast<int>(i) == menu->state.item;

@@ -16,7 +16,7 @@ const char kFragmentShader[] =
 
 // Draws with one WebGL context; its constants are the same numbers as GL's.
 class WebGlBackend : public GlBackend {
-public:
+  public:
     explicit WebGlBackend(val webgl) : gl_(webgl)
     {
         val program = gl_.call<val>("createProgram");
@@ -61,15 +61,16 @@ public:
         if (name == GL_EXTENSIONS)
             answer = gl_.call<val>("getSupportedExtensions").call<val>("join", std::string(" "));
         else if (!info.isNull() && name != GL_VERSION)
-            answer = gl_.call<val>("getParameter", info[name == GL_VENDOR ? "UNMASKED_VENDOR_WEBGL"
-                                                                           : "UNMASKED_RENDERER_WEBGL"]);
+            answer = gl_.call<val>(
+                "getParameter",
+                info[name == GL_VENDOR ? "UNMASKED_VENDOR_WEBGL" : "UNMASKED_RENDERER_WEBGL"]);
         else
             answer = gl_.call<val>("getParameter", name);
         text_ = answer.as<std::string>();
         return text_.c_str();
     }
 
-private:
+  private:
     void AttachShader(val program, GLenum kind, const char* source)
     {
         val shader = gl_.call<val>("createShader", kind);
@@ -104,7 +105,7 @@ val WebGlOf(WebWindow* window)
         attributes.set("alpha", false);
         attributes.set("depth", true);
         attributes.set("stencil", false);
-        attributes.set("antialias", false); // one-pixel lines, as GL draws them
+        attributes.set("antialias", false);             // one-pixel lines, as GL draws them
         attributes.set("preserveDrawingBuffer", false); // swapped, not copied
         window->webgl = window->canvas.call<val>("getContext", std::string("webgl"), attributes);
         if (window->webgl.isNull())
@@ -132,7 +133,8 @@ int WINAPI ChoosePixelFormat(HDC dc, const PIXELFORMATDESCRIPTOR* pfd)
 BOOL WINAPI SetPixelFormat(HDC dc, int format, const PIXELFORMATDESCRIPTOR*)
 {
     WebDC* record = DCFromHandle(dc);
-    if (!record || format != 1 || record->window->pixelFormatSet || WebGlOf(record->window).isNull())
+    if (!record || format != 1 || record->window->pixelFormatSet ||
+        WebGlOf(record->window).isNull())
         return FALSE;
     record->window->pixelFormatSet = true;
     return TRUE;
@@ -206,7 +208,8 @@ HGLRC WINAPI wglCreateContext(HDC dc)
         return NULL;
     }
     auto* backend = new WebGlBackend(record->window->webgl);
-    return reinterpret_cast<HGLRC>(new WebGlRecord{record->window, backend, GlCreateContext(backend)});
+    return reinterpret_cast<HGLRC>(
+        new WebGlRecord{record->window, backend, GlCreateContext(backend)});
 }
 
 // A WebGL context draws on its own canvas only, so it is current with that window's DC.
@@ -235,7 +238,8 @@ BOOL WINAPI wglDeleteContext(HGLRC handle)
     return TRUE;
 }
 
-// NOTE: the browser shows the canvas when the program next waits; a swap only draws what is pending.
+// NOTE: the browser shows the canvas when the program next waits; a swap only draws what is
+// pending.
 BOOL WINAPI SwapBuffers(HDC dc)
 {
     if (!DCFromHandle(dc))

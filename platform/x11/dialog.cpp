@@ -63,7 +63,7 @@ std::string LiteralLabel(const char* text)
 
 // A frame whose caption interrupts its top edge, as Win32 draws a group box.
 class GroupBox : public Fl_Box {
-public:
+  public:
     GroupBox(int x, int y, int width, int height) : Fl_Box(x, y, width, height) {}
 
     void draw() override
@@ -87,7 +87,7 @@ public:
 // A push button as Win32 draws one: the label centred, and the default
 // button ringed by a dark frame; Enter presses the default button.
 class PushButton : public Fl_Button {
-public:
+  public:
     PushButton(int x, int y, int width, int height, bool isDefault)
         : Fl_Button(x, y, width, height), ring_(isDefault ? ScaledPixels(1) : 0)
     {
@@ -117,7 +117,7 @@ public:
             draw_focus(face, bx, by, bw, bh);
     }
 
-private:
+  private:
     int ring_; // pixels of the default button's frame
 };
 
@@ -171,8 +171,7 @@ Fl_Widget* CreateControl(const ControlTemplate& control, const BaseUnits& units)
 
 // The template's position is the dialog's outer corner, counted from the
 // owner's client area; its size is the client area's.
-TopLevel DialogWindow(const DialogTemplate& dialog, const BaseUnits& units,
-                      PlatformWindow* owner)
+TopLevel DialogWindow(const DialogTemplate& dialog, const BaseUnits& units, PlatformWindow* owner)
 {
     TopLevel style = {};
     style.dialog = true;
@@ -208,9 +207,8 @@ INT_PTR WINAPI DialogBoxParam(HINSTANCE, LPCSTR templateName, HWND parent, DLGPR
     if (!OpenDisplay())
         return -1;
     const DialogTemplate* dialogTemplate =
-        IS_INTRESOURCE(templateName)
-            ? FindDialogTemplate(Resources(), LOWORD(templateName))
-            : nullptr;
+        IS_INTRESOURCE(templateName) ? FindDialogTemplate(Resources(), LOWORD(templateName))
+                                     : nullptr;
     if (!dialogTemplate) {
         ReportError("USER32", "no dialog resource %s in robot_oxel.rc",
                     IS_INTRESOURCE(templateName) ? std::to_string(LOWORD(templateName)).c_str()

@@ -123,7 +123,7 @@ void Track(PlatformMenu* menu, int event, int rootX, int rootY)
 }
 
 class MenuBar : public Fl_Widget {
-public:
+  public:
     MenuBar(PlatformMenu* menu, int x, int y, int width, int height)
         : Fl_Widget(x, y, width, height), menu_(menu)
     {
@@ -135,9 +135,11 @@ public:
         for (size_t i = 0; i < menu_->menuTemplate->items.size(); i++) {
             int left, width;
             TitleSpan(menu_, static_cast<int>(i), &left, &width);
-            bool lit = menu_->state.mode != MENU_CLOSED && menu_->state.title == static_cast<int>(i);
+            bool lit =
+                menu_->state.mode != MENU_CLOSED && menu_->state.title == static_cast<int>(i);
             if (lit)
-                fl_rectf(x() + left, y() + ScaledPixels(2), width, h() - ScaledPixels(4), FL_SELECTION_COLOR);
+                fl_rectf(x() + left, y() + ScaledPixels(2), width, h() - ScaledPixels(4),
+                         FL_SELECTION_COLOR);
             fl_color(lit ? FL_WHITE : FL_BLACK);
             DrawLabel(menu_->menuTemplate->items[i].text, x() + left, y(), width, h(),
                       FL_ALIGN_CENTER);
@@ -152,12 +154,12 @@ public:
         return 1;
     }
 
-private:
+  private:
     PlatformMenu* menu_;
 };
 
 class MenuPopup : public Fl_Single_Window {
-public:
+  public:
     explicit MenuPopup(PlatformMenu* menu) : Fl_Single_Window(1, 1), menu_(menu)
     {
         set_override();
@@ -198,7 +200,7 @@ public:
         return Fl_Single_Window::handle(event);
     }
 
-private:
+  private:
     // Two strokes, as Win32 draws a menu check mark.
     static void DrawTick(int x, int y)
     {

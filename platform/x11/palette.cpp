@@ -25,8 +25,8 @@ UINT Realize(PlatformDC* dc)
     Display* display = g_platform.display;
     TrapXErrors();
     if (!palette->colormap)
-        palette->colormap = XCreateColormap(display, RootWindow(display, visual->screen),
-                                            visual->visual, AllocAll);
+        palette->colormap =
+            XCreateColormap(display, RootWindow(display, visual->screen), visual->visual, AllocAll);
     int count = std::min(static_cast<int>(palette->entries.size()), visual->colormap_size);
     std::vector<XColor> colors(count);
     for (int i = 0; i < count; i++) {

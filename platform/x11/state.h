@@ -57,7 +57,7 @@ struct PlatformWindow : HostWindow {
 
 struct PlatformState {
     Display* display;
-    double scale; // desktop pixels per 96-dpi pixel, 1 on a 96-dpi desktop
+    double scale;                     // desktop pixels per 96-dpi pixel, 1 on a 96-dpi desktop
     std::vector<XVisualInfo> formats; // pixel formats: GL-capable visuals, index + 1
 };
 

@@ -21,8 +21,8 @@ HGLRC WINAPI wglCreateContext(HDC dc)
         return NULL;
     }
     TrapXErrors();
-    GLXContext context = glXCreateContext(g_platform.display, const_cast<XVisualInfo*>(visual),
-                                          NULL, True);
+    GLXContext context =
+        glXCreateContext(g_platform.display, const_cast<XVisualInfo*>(visual), NULL, True);
     char what[64];
     snprintf(what, sizeof what, "cannot create a context for visual 0x%lx", visual->visualid);
     if (!UntrapXErrors(what) || !context) {

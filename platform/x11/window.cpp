@@ -24,7 +24,7 @@ void SendSize(PlatformWindow* window, WPARAM kind)
 }
 
 class MainFrame : public Fl_Window {
-public:
+  public:
     MainFrame(PlatformWindow* owner, int x, int y, int width, int height, const char* title)
         : Fl_Window(x, y, width, height, title), owner_(owner)
     {
@@ -90,7 +90,7 @@ public:
             SendSize(owner_, SIZE_RESTORED);
     }
 
-private:
+  private:
     PlatformWindow* owner_;
 };
 

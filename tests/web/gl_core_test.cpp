@@ -17,8 +17,14 @@ struct Recorder : GlBackend {
     std::string calls;        // "clear viewport lines ..."
     float lineColor[4];
     bool depthTest = false;
-    void Clear(GLbitfield, const float*) override { calls += "clear "; }
-    void Viewport(int, int, int, int) override { calls += "viewport "; }
+    void Clear(GLbitfield, const float*) override
+    {
+        calls += "clear ";
+    }
+    void Viewport(int, int, int, int) override
+    {
+        calls += "viewport ";
+    }
     void DrawLines(const double* xyzw, size_t count, const float rgba[4], bool depth) override
     {
         calls += "lines ";
@@ -26,17 +32,23 @@ struct Recorder : GlBackend {
         std::copy(rgba, rgba + 4, lineColor);
         depthTest = depth;
     }
-    const char* String(GLenum) override { return "WebKit"; }
+    const char* String(GLenum) override
+    {
+        return "WebKit";
+    }
 };
 
 class GlCore : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override
     {
         context_ = GlCreateContext(&recorder_);
         GlMakeCurrent(context_);
     }
-    void TearDown() override { GlDeleteContext(context_); }
+    void TearDown() override
+    {
+        GlDeleteContext(context_);
+    }
 
     std::vector<GLenum> PendingErrors()
     {
@@ -65,20 +77,31 @@ TEST_F(GlCore, VerticesLandWhereTheMatricesPutThem)
         glMatrixMode(GL_MODELVIEW);
     };
     const Placement rows[] = {
-        {"ortho of a 600 x 300 client", [&] { ortho(-200, 200, -100, 100, -100, 100); },
-         {200, -100, 100}, {1, -1, -1, 1}},
+        {"ortho of a 600 x 300 client",
+         [&] { ortho(-200, 200, -100, 100, -100, 100); },
+         {200, -100, 100},
+         {1, -1, -1, 1}},
         {"ortho off centre", [&] { ortho(0, 10, 0, 20, 0, 1); }, {5, 10, -0.5}, {0, 0, 0, 1}},
         {"translation", [] { glTranslated(1, 2, 3); }, {4, 5, 6}, {5, 7, 9, 1}},
-        {"quarter turn about an unnormalised axis", [] { glRotated(90, 0, 0, 2); }, {1, 0, 0},
+        {"quarter turn about an unnormalised axis",
+         [] { glRotated(90, 0, 0, 2); },
+         {1, 0, 0},
          {0, 1, 0, 1}},
-        {"the later rotation acts first", [] { glRotated(90, 1, 0, 0), glRotated(90, 0, 1, 0); },
-         {1, 0, 0}, {0, 1, 0, 1}},
+        {"the later rotation acts first",
+         [] { glRotated(90, 1, 0, 0), glRotated(90, 0, 1, 0); },
+         {1, 0, 0},
+         {0, 1, 0, 1}},
         {"projection after model-view",
-         [&] { ortho(-2, 2, -2, 2, -2, 2), glTranslated(1, 0, 0); }, {1, 0, 0}, {1, 0, 0, 1}},
+         [&] { ortho(-2, 2, -2, 2, -2, 2), glTranslated(1, 0, 0); },
+         {1, 0, 0},
+         {1, 0, 0, 1}},
         {"pop restores the pushed matrix",
-         [] { glPushMatrix(), glTranslated(5, 5, 5), glPopMatrix(); }, {1, 1, 1}, {1, 1, 1, 1}},
+         [] { glPushMatrix(), glTranslated(5, 5, 5), glPopMatrix(); },
+         {1, 1, 1},
+         {1, 1, 1, 1}},
         {"load identity on the current stack only",
-         [&] { ortho(-2, 2, -2, 2, -2, 2), glTranslated(4, 0, 0), glLoadIdentity(); }, {2, 0, 0},
+         [&] { ortho(-2, 2, -2, 2, -2, 2), glTranslated(4, 0, 0), glLoadIdentity(); },
+         {2, 0, 0},
          {1, 0, 0, 1}},
         {"double precision", [] { glTranslated(-1e8, 0, 0); }, {1e8 + 1, 0, 0}, {1, 0, 0, 1}},
     };
@@ -162,15 +185,19 @@ TEST_F(GlCore, MisuseRaisesGlErrors)
                  glPushMatrix();
          },
          {GL_STACK_OVERFLOW}},
-        {"a 3rd projection matrix", [] { glMatrixMode(GL_PROJECTION), glPushMatrix(), glPushMatrix(); },
+        {"a 3rd projection matrix",
+         [] { glMatrixMode(GL_PROJECTION), glPushMatrix(), glPushMatrix(); },
          {GL_STACK_OVERFLOW}},
-        {"pop at the bottom, twice: pending once", [] { glPopMatrix(), glPopMatrix(); },
+        {"pop at the bottom, twice: pending once",
+         [] { glPopMatrix(), glPopMatrix(); },
          {GL_STACK_UNDERFLOW}},
         {"unknown matrix mode", [] { glMatrixMode(0); }, {GL_INVALID_ENUM}},
-        {"glBegin inside glBegin", [] { glBegin(GL_QUADS), glBegin(GL_QUADS), glEnd(); },
+        {"glBegin inside glBegin",
+         [] { glBegin(GL_QUADS), glBegin(GL_QUADS), glEnd(); },
          {GL_INVALID_OPERATION}},
         {"glEnd alone", [] { glEnd(); }, {GL_INVALID_OPERATION}},
-        {"matrix call inside glBegin", [] { glBegin(GL_QUADS), glPushMatrix(), glEnd(); },
+        {"matrix call inside glBegin",
+         [] { glBegin(GL_QUADS), glPushMatrix(), glEnd(); },
          {GL_INVALID_OPERATION}},
         {"distinct errors oldest first",
          [] { glPopMatrix(), glOrtho(0, 0, 0, 1, 0, 1), glMatrixMode(0), glPopMatrix(); },

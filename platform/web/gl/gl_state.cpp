@@ -349,7 +349,9 @@ const GLubyte* GLAPIENTRY glGetString(GLenum name)
 // This GLU is the two queries above: it claims GLU 1.3 and no extensions.
 const GLubyte* GLAPIENTRY gluGetString(GLenum name)
 {
-    const char* text = name == GLU_VERSION ? "1.3 Robot Oxel" : name == GLU_EXTENSIONS ? "" : nullptr;
+    const char* text = name == GLU_VERSION      ? "1.3 Robot Oxel"
+                       : name == GLU_EXTENSIONS ? ""
+                                                : nullptr;
     return reinterpret_cast<const GLubyte*>(text);
 }
 

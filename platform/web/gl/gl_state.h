@@ -26,10 +26,10 @@ struct GlContext {
     float clearColor[4];     // clamped to 0..1
     float color[4];          // current colour
     bool depthTest;
-    GLenum frontFace;        // GL_CCW or GL_CW
-    GLenum polygonMode[2];   // front, back
-    bool inBegin;            // between glBegin and glEnd
-    GLenum primitive;        // mode of the open glBegin
+    GLenum frontFace;               // GL_CCW or GL_CW
+    GLenum polygonMode[2];          // front, back
+    bool inBegin;                   // between glBegin and glEnd
+    GLenum primitive;               // mode of the open glBegin
     std::vector<GlVertex> vertices; // of the open glBegin
     std::vector<double> lines;      // segments not yet drawn, 8 doubles each
     std::vector<GLenum> errors;     // pending codes, each at most once, oldest first

@@ -49,10 +49,10 @@ typedef void* LPVOID;
 #define TRUE 1
 #define FALSE 0
 
-#define DECLARE_HANDLE(name) \
-    struct name##__ {        \
-        int unused;          \
-    };                       \
+#define DECLARE_HANDLE(name)                                                                       \
+    struct name##__ {                                                                              \
+        int unused;                                                                                \
+    };                                                                                             \
     typedef struct name##__* name
 DECLARE_HANDLE(HINSTANCE);
 DECLARE_HANDLE(HWND);
@@ -102,7 +102,7 @@ typedef LRESULT(CALLBACK* WNDPROC)(HWND, UINT, WPARAM, LPARAM);
 #define WS_THICKFRAME 0x00040000L
 #define WS_MINIMIZEBOX 0x00020000L
 #define WS_MAXIMIZEBOX 0x00010000L
-#define WS_OVERLAPPEDWINDOW \
+#define WS_OVERLAPPEDWINDOW                                                                        \
     (WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX)
 
 #define SW_HIDE 0
@@ -155,8 +155,8 @@ typedef struct tagMSG {
 } MSG, *LPMSG;
 
 ATOM WINAPI RegisterClass(const WNDCLASS* wndClass);
-HWND WINAPI CreateWindowEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style,
-                           int x, int y, int width, int height, HWND parent, HMENU menu,
+HWND WINAPI CreateWindowEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x,
+                           int y, int width, int height, HWND parent, HMENU menu,
                            HINSTANCE instance, LPVOID param);
 BOOL WINAPI ShowWindow(HWND window, int cmdShow);
 BOOL WINAPI UpdateWindow(HWND window);
