@@ -4,6 +4,7 @@
 # with --windows, the 32- and 64-bit Windows cross-builds, both halves of Wine
 # and the installer tools (scripts/windows-test.sh, scripts/windows-package.sh);
 # with --tools, valgrind and glxgears (scripts/valgrind-session.sh, scripts/bench.sh);
+# with --lint, clang-format (scripts/format-check.sh);
 # with --web, Emscripten, Chromium and the browser tests' node packages (scripts/web*.sh).
 # Idempotent: silent, and no apt-get update, when everything is already there.
 set -euo pipefail
@@ -21,6 +22,9 @@ packages=(
 if [ "${1:-}" = --package ]; then
     # file: CPack's dependency scan needs it before it runs dpkg-shlibdeps.
     packages+=(dpkg-dev file lintian desktop-file-utils man-db groff-base)
+fi
+if [ "${1:-}" = --lint ]; then
+    packages+=(clang-format)
 fi
 if [ "${1:-}" = --tools ]; then
     # glxgears is the benchmark's yardstick.
