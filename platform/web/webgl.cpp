@@ -2,10 +2,16 @@
 // WebGL context, which draws what the GL subset (gl/) hands it: clears and
 // clip-space line segments, through one small shader pair.
 // Pixel formats: one, double-buffered RGBA, described from the context.
+// A context the browser takes back (webglcontextlost) leaves a word over the
+// client area; when it is given back its resources are made anew and the
+// window repaints.
 // Not implemented: colour-mapped formats (a canvas is always true colour,
 // so the program never makes a palette), shared contexts, layers.
 #include "state.h"
 
+#include <emscripten/html5.h>
+
+#include "dom.h"
 #include "gl_context.h"
 
 namespace {
@@ -17,18 +23,29 @@ const char kFragmentShader[] =
 // Draws with one WebGL context; its constants are the same numbers as GL's.
 class WebGlBackend : public GlBackend {
   public:
-    explicit WebGlBackend(val webgl) : gl_(webgl)
+    explicit WebGlBackend(val webgl) : gl_(webgl) {}
+
+    // Makes the shader pair and the vertex buffer, on a new context or one given back;
+    // false with the cause reported if the shaders do not build.
+    bool MakeResources()
     {
         val program = gl_.call<val>("createProgram");
-        AttachShader(program, GL_VERTEX_SHADER, kVertexShader);
-        AttachShader(program, GL_FRAGMENT_SHADER, kFragmentShader);
+        if (!AttachShader(program, GL_VERTEX_SHADER, kVertexShader) ||
+            !AttachShader(program, GL_FRAGMENT_SHADER, kFragmentShader))
+            return false;
         gl_.call<void>("bindAttribLocation", program, 0, std::string("position"));
         gl_.call<void>("linkProgram", program);
+        if (!gl_.call<bool>("getProgramParameter", program, GL_LINK_STATUS)) {
+            return Failed("the shaders do not link", gl_.call<val>("getProgramInfoLog", program));
+        }
         gl_.call<void>("useProgram", program);
         color_ = gl_.call<val>("getUniformLocation", program, std::string("color"));
         gl_.call<void>("bindBuffer", GL_ARRAY_BUFFER, gl_.call<val>("createBuffer"));
         gl_.call<void>("enableVertexAttribArray", 0);
         gl_.call<void>("vertexAttribPointer", 0, 4, GL_FLOAT, false, 0, 0);
+        if (viewport_[2] || viewport_[3])
+            Viewport(viewport_[0], viewport_[1], viewport_[2], viewport_[3]);
+        return true;
     }
 
     void Clear(GLbitfield mask, const float rgba[4]) override
@@ -39,6 +56,10 @@ class WebGlBackend : public GlBackend {
 
     void Viewport(int x, int y, int width, int height) override
     {
+        viewport_[0] = x;
+        viewport_[1] = y;
+        viewport_[2] = width;
+        viewport_[3] = height;
         gl_.call<void>("viewport", x, y, width, height);
     }
 
@@ -59,28 +80,43 @@ class WebGlBackend : public GlBackend {
         val info = gl_.call<val>("getExtension", std::string("WEBGL_debug_renderer_info"));
         val answer = val::undefined();
         if (name == GL_EXTENSIONS)
-            answer = gl_.call<val>("getSupportedExtensions").call<val>("join", std::string(" "));
+            answer = gl_.call<val>("getSupportedExtensions");
         else if (!info.isNull() && name != GL_VERSION)
             answer = gl_.call<val>(
                 "getParameter",
                 info[name == GL_VENDOR ? "UNMASKED_VENDOR_WEBGL" : "UNMASKED_RENDERER_WEBGL"]);
         else
             answer = gl_.call<val>("getParameter", name);
+        // A lost context answers null.
+        if (answer.isArray())
+            answer = answer.call<val>("join", std::string(" "));
+        if (!answer.isString())
+            return nullptr;
         text_ = answer.as<std::string>();
         return text_.c_str();
     }
 
   private:
-    void AttachShader(val program, GLenum kind, const char* source)
+    bool AttachShader(val program, GLenum kind, const char* source)
     {
         val shader = gl_.call<val>("createShader", kind);
         gl_.call<void>("shaderSource", shader, std::string(source));
         gl_.call<void>("compileShader", shader);
+        if (!gl_.call<bool>("getShaderParameter", shader, GL_COMPILE_STATUS))
+            return Failed("a shader does not compile", gl_.call<val>("getShaderInfoLog", shader));
         gl_.call<void>("attachShader", program, shader);
+        return true;
+    }
+
+    static bool Failed(const char* what, val log)
+    {
+        ReportError("WebGL", "%s: %s", what, log.isString() ? log.as<std::string>().c_str() : "");
+        return false;
     }
 
     val gl_;
     val color_ = val::null();
+    int viewport_[4] = {};
     std::vector<float> floats_;
     std::string text_;
 };
@@ -89,7 +125,50 @@ struct WebGlRecord {
     WebWindow* window;
     WebGlBackend* backend;
     GlContext* context;
+    val lostNotice; // shown over the client area while the browser holds the context
+    std::string canvasSelector;
 };
+
+EM_BOOL OnContextLost(int, const void*, void* data)
+{
+    auto* record = static_cast<WebGlRecord*>(data);
+    val canvas = record->window->canvas;
+    if (record->lostNotice.isNull()) {
+        record->lostNotice = NewElement("div", "context-lost", canvas["parentNode"]);
+        record->lostNotice.call<void>("setAttribute", std::string("role"), std::string("alert"));
+        record->lostNotice.set("textContent",
+                               std::string("The picture is lost: the browser has taken back "
+                                           "its graphics context. It returns when the browser "
+                                           "gives it back."));
+    }
+    SetPixels(record->lostNotice, "left", PixelMeasure(canvas, "offsetLeft"));
+    SetPixels(record->lostNotice, "top", PixelMeasure(canvas, "offsetTop"));
+    SetPixels(record->lostNotice, "width", PixelMeasure(canvas, "offsetWidth"));
+    SetPixels(record->lostNotice, "height", PixelMeasure(canvas, "offsetHeight"));
+    // Kept from the default so that the browser may give the context back.
+    return EM_TRUE;
+}
+
+EM_BOOL OnContextRestored(int, const void*, void* data)
+{
+    auto* record = static_cast<WebGlRecord*>(data);
+    if (!record->lostNotice.isNull()) {
+        record->lostNotice.call<void>("remove");
+        record->lostNotice = val::null();
+    }
+    if (record->backend->MakeResources())
+        InvalidateRect(HandleOf(record->window), NULL, FALSE);
+    return EM_TRUE;
+}
+
+void WatchContext(WebGlRecord* record, bool on)
+{
+    const char* target = record->canvasSelector.c_str();
+    emscripten_set_webglcontextlost_callback(target, record, EM_FALSE,
+                                             on ? OnContextLost : nullptr);
+    emscripten_set_webglcontextrestored_callback(target, record, EM_FALSE,
+                                                 on ? OnContextRestored : nullptr);
+}
 
 WebDC* DCFromHandle(HDC dc)
 {
@@ -208,8 +287,18 @@ HGLRC WINAPI wglCreateContext(HDC dc)
         return NULL;
     }
     auto* backend = new WebGlBackend(record->window->webgl);
-    return reinterpret_cast<HGLRC>(
-        new WebGlRecord{record->window, backend, GlCreateContext(backend)});
+    if (!backend->MakeResources()) {
+        delete backend;
+        return NULL;
+    }
+    // The browser's context events find the canvas by a selector.
+    static int canvases;
+    std::string id = "client-" + std::to_string(++canvases);
+    record->window->canvas.set("id", id);
+    auto* context =
+        new WebGlRecord{record->window, backend, GlCreateContext(backend), val::null(), "#" + id};
+    WatchContext(context, true);
+    return reinterpret_cast<HGLRC>(context);
 }
 
 // A WebGL context draws on its own canvas only, so it is current with that window's DC.
@@ -232,6 +321,9 @@ BOOL WINAPI wglDeleteContext(HGLRC handle)
     auto* record = reinterpret_cast<WebGlRecord*>(handle);
     if (!record)
         return FALSE;
+    WatchContext(record, false);
+    if (!record->lostNotice.isNull())
+        record->lostNotice.call<void>("remove");
     GlDeleteContext(record->context);
     delete record->backend;
     delete record;

@@ -341,8 +341,12 @@ const GLubyte* GLAPIENTRY glGetString(GLenum name)
         RecordError(gl, GL_INVALID_ENUM);
         return nullptr;
     }
+    // A backend that cannot answer (a lost context) gives null, as GL does on an error.
+    const char* answer = gl->backend->String(name);
+    if (!answer)
+        return nullptr;
     std::string& kept = gl->strings[name - GL_VENDOR];
-    kept = gl->backend->String(name);
+    kept = answer;
     return reinterpret_cast<const GLubyte*>(kept.c_str());
 }
 
