@@ -21,13 +21,11 @@ dir='C:\Program Files\Robot Oxel'
 # Files (not through the prefix's links into the home folder) and registry keys, once Wine has saved them.
 traces() { wineserver -w; find "$WINEPREFIX/drive_c" -path '*/Temp' -prune -o -print | sort; grep -i 'robot oxel' "$WINEPREFIX"/*.reg || true; }
 traces >"$work/before"
+nothing_left() { traces >"$work/after"; diff "$work/before" "$work/after" >&2 || fail "$1 left the above behind"; ok "$1 left nothing"; }
 
 if [[ $installer == *-win64.exe && ! -d $WINEPREFIX/drive_c/windows/syswow64 ]]; then
     wine "$installer" /S && fail "the 64-bit installer installed on 32-bit Windows"
-    traces >"$work/after"
-    diff "$work/before" "$work/after" >&2 || fail "the refused install left the above behind"
-    ok "refused on 32-bit Windows"
-    exit 0
+    nothing_left "the refused install" && exit 0
 fi
 wine "$installer" /S || fail "the silent install failed"
 for f in LICENSE.txt README.txt; do
@@ -41,8 +39,7 @@ kb=$(find "$(winepath -u "$dir")" -type f -printf '%s\n' | awk '{ s += $1 } END 
 entry=$(wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Robot Oxel' /reg:32 | tr -d '\r' | tr -s ' ')
 for value in "DisplayName REG_SZ Robot Oxel" "DisplayVersion REG_SZ $version" \
     "Publisher REG_SZ The Robot Oxel developers" "UninstallString REG_SZ \"$dir\\Uninstall.exe\"" \
-    "InstallLocation REG_SZ $dir" "EstimatedSize REG_DWORD $kb" \
-    "HelpLink REG_SZ $dir\\README.txt"; do
+    "InstallLocation REG_SZ $dir" "EstimatedSize REG_DWORD $kb" "HelpLink REG_SZ $dir\\README.txt"; do
     grep -qFx " $value" <<<"$entry" || fail "no '$value' in the Apps & features entry: $entry"
 done
 ok "installed: files, shortcut and Apps & features entry"
@@ -52,6 +49,4 @@ menu alt+f x
 expect_exit 0
 
 wine "$dir\\Uninstall.exe" /S || fail "the silent uninstall failed"
-traces >"$work/after"
-diff "$work/before" "$work/after" >&2 || fail "the uninstall left the above behind"
-ok "uninstalled: nothing left"
+nothing_left "the uninstall"
