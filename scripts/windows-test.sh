@@ -2,7 +2,8 @@
 # Installs what is missing, builds both Windows programs with their tests and
 # packages (windows-package.sh), and tests each under its own half of Wine in
 # a fresh prefix: the tests of build-win32/ and build-win64/ (ctest), then
-# the installer, each on an Xvfb display of its own.
+# the installer, each on an Xvfb display of its own; and that the 64-bit
+# installer refuses 32-bit Windows.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh --windows
@@ -31,3 +32,5 @@ for bits in 32 64; do
     ctest --test-dir build-win$bits --output-on-failure
     bash tests/with_xvfb.sh bash tests/windows/installer.sh build-win$bits/robot-oxel-*-win$bits.exe
 done
+# The 64-bit installer on 32-bit Windows, which it refuses.
+WINEPREFIX=${prefix[32]} bash tests/with_xvfb.sh bash tests/windows/installer.sh build-win64/robot-oxel-*-win64.exe

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # A Windows installer under Wine on the display of tests/with_xvfb.sh: the
-# silent install puts the program, LICENSE and README.txt into Program Files,
-# a Start-menu shortcut "Robot Oxel" to the program and an Apps & features
-# entry; the program started from the shortcut's target shows the cylinder
-# and ends by File/Exit with code 0; the silent uninstall leaves nothing
-# behind but NSIS's own copy of it in Temp, which Windows removes at reboot.
+# silent install puts the program, LICENSE.txt and README.txt (CRLF) into
+# Program Files, a Start-menu shortcut "Robot Oxel" to the program and an
+# Apps & features entry; the program started from the shortcut's target shows
+# the cylinder and ends by File/Exit with code 0; the silent uninstall leaves
+# nothing behind but NSIS's own copy of it in Temp, which Windows removes at
+# reboot. On 32-bit Windows the 64-bit installer fails and leaves nothing.
 # Usage: with_xvfb.sh installer.sh robot-oxel-VERSION-winNN.exe, with
 # WINEPREFIX, XPROBE and WINEDEBUG=-all, as scripts/windows-test.sh sets them.
 installer=$1
@@ -20,17 +21,25 @@ dir='C:\Program Files\Robot Oxel'
 # Files (not through the prefix's links into the home folder) and registry keys, once Wine has saved them.
 traces() { wineserver -w; find "$WINEPREFIX/drive_c" -path '*/Temp' -prune -o -print | sort; grep -i 'robot oxel' "$WINEPREFIX"/*.reg || true; }
 traces >"$work/before"
+nothing_left() { traces >"$work/after"; diff "$work/before" "$work/after" >&2 || fail "$1 left the above behind"; ok "$1 left nothing"; }
 
+if [[ $installer == *-win64.exe && ! -d $WINEPREFIX/drive_c/windows/syswow64 ]]; then
+    wine "$installer" /S && fail "the 64-bit installer installed on 32-bit Windows"
+    nothing_left "the refused install" && exit 0
+fi
 wine "$installer" /S || fail "the silent install failed"
-for f in LICENSE README.txt; do
-    [ -f "$(winepath -u "$dir\\$f")" ] || fail "no $dir\\$f"
+for f in LICENSE.txt README.txt; do
+    file=$(winepath -u "$dir\\$f")
+    [ -f "$file" ] && ! grep -qv $'\r$' "$file" || fail "no $dir\\$f with Windows' line endings"
 done
 lnk=$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start\ Menu/Programs/Robot\ Oxel/Robot\ Oxel.lnk
 target=$(strings "$lnk" | grep -Fx "$dir\\robot-oxel.exe") || fail "no shortcut 'Robot Oxel' to $dir\\robot-oxel.exe"
-# The installer is 32-bit: its entry is in the registry's 32-bit view.
+# The installer is 32-bit: its entry is in the registry's 32-bit view. Its size is in whole KB.
+kb=$(find "$(winepath -u "$dir")" -type f -printf '%s\n' | awk '{ s += $1 } END { printf "0x%x", s / 1024 }')
 entry=$(wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Robot Oxel' /reg:32 | tr -d '\r' | tr -s ' ')
 for value in "DisplayName REG_SZ Robot Oxel" "DisplayVersion REG_SZ $version" \
-    "Publisher REG_SZ The Robot Oxel developers" "UninstallString REG_SZ \"$dir\\Uninstall.exe\""; do
+    "Publisher REG_SZ The Robot Oxel developers" "UninstallString REG_SZ \"$dir\\Uninstall.exe\"" \
+    "InstallLocation REG_SZ $dir" "EstimatedSize REG_DWORD $kb" "HelpLink REG_SZ $dir\\README.txt"; do
     grep -qFx " $value" <<<"$entry" || fail "no '$value' in the Apps & features entry: $entry"
 done
 ok "installed: files, shortcut and Apps & features entry"
@@ -40,6 +49,4 @@ menu alt+f x
 expect_exit 0
 
 wine "$dir\\Uninstall.exe" /S || fail "the silent uninstall failed"
-traces >"$work/after"
-diff "$work/before" "$work/after" >&2 || fail "the uninstall left the above behind"
-ok "uninstalled: nothing left"
+nothing_left "the uninstall"
