@@ -1,7 +1,8 @@
 // Robot Oxel's browser build in Debian's headless Chromium, worked as a user
 // works it: the scene predictions of tests/scenes.txt reached by keyboard
 // (and each model by mouse, with its one check mark), the view's wrap, inert
-// keypad digits, the About dialog's strings and close rules, a resize, and
+// keypad digits, the About dialog's strings and close rules, a resize, a lost
+// WebGL context and its return, and
 // the ended page after File/Exit and after the close box.
 // Usage: node browser_test.mjs SITE_DIR SCENES_FILE
 import { chromium } from 'playwright-core';
@@ -189,6 +190,26 @@ const after = await canvas.boundingBox();
 check(after.width === before.width + 202 && after.height === before.height - 78, 'the corner sizes the window',
   `${before.width} x ${before.height} -> ${after.width} x ${after.height}`);
 await expectScene('the resized cylinder is round and centred', scenes[0]);
+
+// A context the browser takes back: a word over the picture, About still opens and closes
+// with its GL strings empty, and the picture returns with the context.
+const lose = (how) => page.evaluate((how) => {
+  window.loseExt ??= document.querySelector('canvas.client').getContext('webgl').getExtension('WEBGL_lose_context');
+  window.loseExt[how]();
+}, how);
+await lose('loseContext');
+const notice = page.locator('.context-lost');
+await notice.waitFor({ timeout: 10000 }).catch(() => {});
+check(await notice.isVisible(), 'a lost context says so over the client area');
+await press('Alt+h'), await press('Enter');
+await dialog.waitFor({ timeout: 10000 });
+check((await item(1000)) === '', 'About opens on a lost context, its GL strings empty');
+await press('Enter');
+await dialog.waitFor({ state: 'detached', timeout: 10000 }).catch(() => {});
+check(!(await dialog.count()), 'Enter closes that About');
+await lose('restoreContext');
+await notice.waitFor({ state: 'detached', timeout: 10000 }).catch(() => {});
+await expectScene('the picture returns with the context', scenes[0]);
 
 await press('F10'), await press('ArrowDown'), await press('Enter');
 await expectEnded('File/Exit');
