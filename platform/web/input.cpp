@@ -101,6 +101,13 @@ EM_BOOL OnMouse(int eventType, const EmscriptenMouseEvent* event, void*)
     return eventType == EMSCRIPTEN_EVENT_MOUSEDOWN;
 }
 
+EM_BOOL OnResize(int, const EmscriptenUiEvent*, void*)
+{
+    if (WebWindow* window = MainWindow())
+        ClientSizeChanged(window);
+    return EM_FALSE;
+}
+
 } // namespace
 
 void HookInput()
@@ -114,5 +121,6 @@ void HookInput()
     emscripten_set_mousemove_callback(document, nullptr, EM_TRUE, OnMouse);
     emscripten_set_mouseup_callback(document, nullptr, EM_TRUE, OnMouse);
     emscripten_set_click_callback(document, nullptr, EM_TRUE, OnMouse);
+    emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_FALSE, OnResize);
     g_web.inputHooked = true;
 }

@@ -90,6 +90,9 @@ void DialogClick(WebWindow* dialog, const std::string& hit);
 val NewWindowFrame(WebWindow* window, const char* title);
 void StartSizing(WebWindow* window, long clientX, long clientY);
 void TrackSizing(long clientX, long clientY);
+// The canvas's device-pixel size may have changed (a resize, a new device pixel ratio): WM_SIZE if
+// it did.
+void ClientSizeChanged(WebWindow* window);
 void CloseBox(WebWindow* window);
 
 #endif

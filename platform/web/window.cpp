@@ -7,8 +7,20 @@
 #include "state.h"
 
 #include <algorithm>
+#include <cmath>
+
+#include <emscripten/emscripten.h>
 
 #include "dom.h"
+
+// A new device pixel ratio (zoom, a screen of another density) may leave the page's size alone;
+// the canvas's size in device pixels then changes all the same, and is told as a resize.
+// clang-format off
+EM_JS(void, WatchDevicePixels, (), {
+    new ResizeObserver(() => dispatchEvent(new Event('resize')))
+        .observe(document.querySelector('canvas.client'), { box: 'device-pixel-content-box' });
+});
+// clang-format on
 
 namespace {
 
@@ -22,13 +34,15 @@ val Desktop()
     return desktop.isNull() ? Document()["body"] : desktop;
 }
 
-// The canvas follows the size the frame's layout gives it.
-// NOTE: one canvas pixel per CSS pixel, as a DPI-unaware Win32 program gets;
-// a high-density screen scales the picture up.
+// The canvas follows the size the frame's layout gives it, in device pixels.
+// NOTE: as for a DPI-aware Win32 program, the client area is in device pixels, so the picture is
+// as sharp as the text beside it; the frame, menus and dialogs keep their CSS size.
 bool FollowClientSize(WebWindow* window)
 {
-    int width = PixelMeasure(window->canvas, "clientWidth");
-    int height = PixelMeasure(window->canvas, "clientHeight");
+    double ratio = val::global("devicePixelRatio").as<double>();
+    val box = window->canvas.call<val>("getBoundingClientRect");
+    int width = static_cast<int>(std::lround(box["width"].as<double>() * ratio));
+    int height = static_cast<int>(std::lround(box["height"].as<double>() * ratio));
     if (width == window->clientWidth && height == window->clientHeight)
         return false;
     window->canvas.set("width", width);
@@ -80,6 +94,7 @@ HWND WINAPI CreateWindowEx(DWORD, LPCSTR className, LPCSTR windowName, DWORD, in
     window->canvas = NewElement("canvas", "client", window->frame);
     window->canvas["dataset"].set("hit", std::string("client"));
     FollowClientSize(window);
+    WatchDevicePixels();
     window->invalid = true;
     g_host.windows.push_back(window);
 
@@ -176,6 +191,11 @@ void TrackSizing(long clientX, long clientY)
         SetPixels(window->frame, "top", sizing.startTop + sizing.startHeight - height);
     SetPixels(window->frame, "width", width);
     SetPixels(window->frame, "height", height);
+    ClientSizeChanged(window);
+}
+
+void ClientSizeChanged(WebWindow* window)
+{
     if (!FollowClientSize(window))
         return;
     // CS_HREDRAW | CS_VREDRAW: every size change repaints the whole client area.

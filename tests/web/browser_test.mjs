@@ -191,6 +191,20 @@ check(after.width === before.width + 202 && after.height === before.height - 78,
   `${before.width} x ${before.height} -> ${after.width} x ${after.height}`);
 await expectScene('the resized cylinder is round and centred', scenes[0]);
 
+// A high-density screen, at 2 and 1.5 device pixels a CSS pixel: the canvas's backing store is
+// in device pixels. (Screenshots here come at one pixel a CSS pixel, so the scene is probed at 1.)
+const cdp = await context.newCDPSession(page);
+for (const ratio of [2, 1.5, 1]) {
+  await cdp.send('Emulation.setDeviceMetricsOverride', { width: 900, height: 700, deviceScaleFactor: ratio, mobile: false });
+  await page.goto('http://robot-oxel.test/');
+  const ok = await page.waitForFunction((r) => {
+    const c = document.querySelector('canvas.client');
+    return c && c.width > 0 && c.width === Math.round(c.getBoundingClientRect().width * r);
+  }, ratio, { timeout: 10000 }).then(() => true, () => false);
+  check(ok, `the backing store is the CSS size x ${ratio}`);
+}
+await expectScene('the first frame again at 1', scenes[0]);
+
 // A context the browser takes back: a word over the picture, About still opens and closes
 // with its GL strings empty, and the picture returns with the context.
 const lose = (how) => page.evaluate((how) => {
