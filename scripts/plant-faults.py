@@ -143,6 +143,12 @@ FAULTS = [
      '"\\u2713"', 'web'),
     ('installer shortcut points at bin/robot-oxel.exe', 'cmake/WindowsPackaging.cmake', 'set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)\n',
      '', 'windows'),
+    ('browser: a lost context not kept for restoring', 'platform/web/webgl.cpp', '    // Kept from the default so that the browser may give the context back.\n    return EM_TRUE;',
+     '    // Kept from the default so that the browser may give the context back.\n    return EM_FALSE;', 'web'),
+    ('browser: a lost context\'s null strings passed on', 'platform/web/webgl.cpp', '        if (!answer.isString())\n            return nullptr;\n',
+     '', 'web'),
+    ('browser: backing store in CSS pixels', 'platform/web/window.cpp', 'double ratio = val::global("devicePixelRatio").as<double>();',
+     'double ratio = 1;', 'web'),
 ]
 
 # The tests that need no display, tried before the whole suite.
