@@ -12,7 +12,7 @@ cd "$(dirname "$0")/.."
 if [ "${1:-}" = --smoke ]; then
     build=build runs=1 keys=4 repetitions=2 min_time=0.001
 else
-    build=build-bench runs=${BENCH_RUNS:-15} keys=100 repetitions=10 min_time=0.2
+    build=build-bench runs=${BENCH_RUNS:-15} keys=100 repetitions=30 min_time=0.05
 fi
 bash scripts/install-deps.sh --tools
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
