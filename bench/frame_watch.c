@@ -4,15 +4,17 @@
  *
  *   frame_watch start child|toplevel COMMAND [ARG...]
  *     Starts COMMAND and prints the milliseconds from just before its start
- *     to its first picture, in the child window of its top-level (a client
- *     area below a menu bar) or in the top-level itself; then ends it with
+ *     to its first picture, in a child window of one of its top-levels (a
+ *     client area below a menu bar) or in a top-level itself; then ends it with
  *     SIGTERM one second later and prints its peak resident memory in KiB.
  *     The program's standard output goes to /dev/null.
  *   frame_watch keys WINDOW COUNT KEY KEY
  *     Presses the two keys by turns COUNT times through XTest (the window
  *     under the pointer gets them) and, for each, prints the milliseconds to
  *     the next drawing on WINDOW and whether that first frame already showed
- *     the change. */
+ *     the change.
+ * Meant for a display without a window manager, whose frames and their
+ * decorations would be watched as top-levels and children too. */
 #define _GNU_SOURCE
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -116,21 +118,72 @@ static int SameImage(XImage* a, XImage* b)
     return 1;
 }
 
-static Window ParentOf(Window window)
+/* The windows being watched and how deep each lies: 1 for a top-level (a
+ * child of the root), 2 for a child of a top-level, and so on. */
+enum { kMaxWindows = 256 };
+static Window g_watched[kMaxWindows];
+static int g_level[kMaxWindows];
+static int g_watchedCount;
+static Window g_root;
+
+static int FindWatched(Window window)
 {
-    Window root, parent, *children = NULL;
-    unsigned count;
-    if (!XQueryTree(g_display, window, &root, &parent, &children, &count))
-        return None;
-    if (children)
-        XFree(children);
-    return parent;
+    for (int i = 0; i < g_watchedCount; i++) {
+        if (g_watched[i] == window)
+            return i;
+    }
+    return -1;
 }
 
-static int Start(int wantChild, char** command)
+static int LevelUnder(Window parent)
 {
-    Window root = DefaultRootWindow(g_display);
-    XSelectInput(g_display, root, SubstructureNotifyMask);
+    if (parent == g_root)
+        return 1;
+    int i = FindWatched(parent);
+    return i < 0 ? 0 : g_level[i] + 1;
+}
+
+/* The time of the first picture in WINDOW when it lies at the wanted level; 0 before. */
+static double PictureShown(Window window, int wantLevel)
+{
+    int i = FindWatched(window);
+    if (i < 0 || g_level[i] != wantLevel)
+        return 0;
+    XImage* image = Snapshot(window);
+    if (!image)
+        return 0;
+    double shown = IsPicture(image) ? NowMs() : 0;
+    XDestroyImage(image);
+    return shown;
+}
+
+/* Watches WINDOW for drawing and for children of its own. A child may have
+ * been made before the watch began, so those already there are taken too. */
+static double Watch(Window window, int level, int wantLevel)
+{
+    if (FindWatched(window) >= 0 || g_watchedCount == kMaxWindows)
+        return 0;
+    g_watched[g_watchedCount] = window;
+    g_level[g_watchedCount++] = level;
+    XSelectInput(g_display, window, SubstructureNotifyMask);
+    XDamageCreate(g_display, window, XDamageReportNonEmpty);
+    Window root, parent, *children = NULL;
+    unsigned count = 0;
+    double shown = 0;
+    if (XQueryTree(g_display, window, &root, &parent, &children, &count)) {
+        for (unsigned k = 0; k < count && !shown; k++)
+            shown = Watch(children[k], level + 1, wantLevel);
+        if (children)
+            XFree(children);
+    }
+    /* Drawn before the watch began: only a read-back can tell. */
+    return shown ? shown : PictureShown(window, wantLevel);
+}
+
+static int Start(int wantLevel, char** command)
+{
+    g_root = DefaultRootWindow(g_display);
+    XSelectInput(g_display, g_root, SubstructureNotifyMask);
     XSync(g_display, False);
 
     double start = NowMs();
@@ -144,22 +197,19 @@ static int Start(int wantChild, char** command)
     if (pid < 0)
         Die("cannot start the program");
 
-    /* Every window it makes is watched from its creation, before anything is drawn. */
+    /* Every window it makes is watched from its creation, at any depth, so
+     * that any drawing is reported. */
     double shown = 0, deadline = start + 60e3;
     XEvent event;
     while (!shown && NextEvent(&event, deadline)) {
         if (event.type == CreateNotify) {
-            XDamageCreate(g_display, event.xcreatewindow.window, XDamageReportNonEmpty);
+            int level = LevelUnder(event.xcreatewindow.parent);
+            if (level)
+                shown = Watch(event.xcreatewindow.window, level, wantLevel);
         } else if (event.type == g_damageEvent + XDamageNotify) {
             XDamageNotifyEvent* damage = (XDamageNotifyEvent*)&event;
             XDamageSubtract(g_display, damage->damage, None, None);
-            int isChild = ParentOf(damage->drawable) != root;
-            XImage* image = isChild == wantChild ? Snapshot(damage->drawable) : NULL;
-            if (image) {
-                if (IsPicture(image))
-                    shown = NowMs();
-                XDestroyImage(image);
-            }
+            shown = PictureShown(damage->drawable, wantLevel);
         }
     }
     if (!shown) {
@@ -219,7 +269,7 @@ int main(int argc, char** argv)
     OpenDisplay();
     if (argc >= 4 && strcmp(argv[1], "start") == 0 &&
         (strcmp(argv[2], "child") == 0 || strcmp(argv[2], "toplevel") == 0))
-        return Start(strcmp(argv[2], "child") == 0, argv + 3);
+        return Start(strcmp(argv[2], "child") == 0 ? 2 : 1, argv + 3);
     if (argc == 6 && strcmp(argv[1], "keys") == 0)
         return Keys(strtoul(argv[2], NULL, 0), atoi(argv[3]), argv[4], argv[5]);
     fprintf(stderr, "usage: frame_watch start child|toplevel COMMAND [ARG...]\n"
