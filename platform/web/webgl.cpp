@@ -35,9 +35,8 @@ class WebGlBackend : public GlBackend {
             return false;
         gl_.call<void>("bindAttribLocation", program, 0, std::string("position"));
         gl_.call<void>("linkProgram", program);
-        if (!gl_.call<bool>("getProgramParameter", program, GL_LINK_STATUS)) {
+        if (!gl_.call<bool>("getProgramParameter", program, GL_LINK_STATUS))
             return Failed("the shaders do not link", gl_.call<val>("getProgramInfoLog", program));
-        }
         gl_.call<void>("useProgram", program);
         color_ = gl_.call<val>("getUniformLocation", program, std::string("color"));
         gl_.call<void>("bindBuffer", GL_ARRAY_BUFFER, gl_.call<val>("createBuffer"));
