@@ -144,3 +144,35 @@ UINT MenuKeyDown(MenuState* state, const MenuTemplate& menu, UINT vk, bool alt)
     }
     return 0;
 }
+
+UINT MenuMouse(MenuState* state, const MenuTemplate& menu, MenuMouseEvent event, int title,
+               int item, bool* taken)
+{
+    bool open = state->mode == MENU_POPUP;
+    item = open && item < ItemCount(menu, state->title) ? item : -1;
+    *taken = open;
+    switch (event) {
+    case MOUSE_DOWN:
+        *taken = item >= 0 || title >= 0 || state->mode != MENU_CLOSED;
+        if (item < 0 && title >= 0 && !(open && title == state->title))
+            MenuOpen(state, title, -1);
+        else if (item < 0)
+            Close(state); // a second press on the title, or one outside the menus
+        return 0;
+    case MOUSE_MOVE:
+        if (open && title >= 0 && title != state->title)
+            MenuOpen(state, title, -1);
+        else if (open && item >= 0)
+            state->item = item;
+        return 0;
+    case MOUSE_UP:
+        // Pressed on a title or an item, released over an item: picked.
+        if (item < 0)
+            return 0;
+        *taken = true;
+        UINT id = menu.items[state->title].items[item].id;
+        Close(state);
+        return id;
+    }
+    return 0;
+}

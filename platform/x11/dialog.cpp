@@ -1,9 +1,8 @@
-// Modal dialogs built from DIALOG templates, run on the calling thread.
-// Controls are placed from dialog units with base units measured from the
-// template's font at the desktop's scale. Enter presses the default button,
-// Escape sends IDCANCEL, the close box WM_CLOSE. Not implemented: modeless
-// dialogs, edit, list and check-box controls, keyboard navigation between
-// controls.
+// Modal dialogs over FLTK: the frame, the controls the core places from the
+// template, their texts and focus. The dialog's font is the template's at the
+// desktop's scale. The core decides what keys and clicks do; Tab moves the
+// focus between the buttons as FLTK does. Not implemented: modeless
+// dialogs, edit, list and check-box controls.
 #include "state.h"
 
 #include <FL/Fl.H>
@@ -11,42 +10,15 @@
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Window.H>
 #include <FL/fl_draw.H>
-#include <FL/x.H>
-
-#include <algorithm>
 
 namespace {
 
-struct BaseUnits {
-    int x; // pixels per 4 horizontal dialog units
-    int y; // pixels per 8 vertical dialog units
-    int fontPixels;
-};
-
-// Win32's rule: the average width of the alphabet, rounded, and the font's height.
-BaseUnits MeasureBaseUnits(const DialogTemplate& dialog)
+// Truncated: at 96 dpi FLTK's 10 px sans then has Win32's base units for
+// 8 point MS Sans Serif (6 x 13), so layouts keep their size.
+int FontPixels(const DialogTemplate& dialog)
 {
     int points = dialog.fontPoints ? dialog.fontPoints : 8;
-    BaseUnits units;
-    // Truncated: at 96 dpi FLTK's 10 px sans then has Win32's base units for
-    // 8 point MS Sans Serif (6 x 13), so layouts keep their size.
-    units.fontPixels = static_cast<int>(points * 96 * g_platform.scale / 72);
-    fl_font(FL_HELVETICA, units.fontPixels);
-    double alphabet = fl_width("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-    units.x = (static_cast<int>(alphabet) / 26 + 1) / 2;
-    units.y = fl_height();
-    return units;
-}
-
-// Rounded, as Win32's MapDialogRect does.
-int ToPixelsX(const BaseUnits& units, int dialogUnits)
-{
-    return (dialogUnits * units.x + 2) / 4;
-}
-
-int ToPixelsY(const BaseUnits& units, int dialogUnits)
-{
-    return (dialogUnits * units.y + 4) / 8;
+    return static_cast<int>(points * 96 * g_platform.scale / 72);
 }
 
 // FLTK reads '@' in a label as a symbol; a control's text is shown as it is.
@@ -85,23 +57,12 @@ class GroupBox : public Fl_Box {
 };
 
 // A push button as Win32 draws one: the label centred, and the default
-// button ringed by a dark frame; Enter presses the default button.
+// button ringed by a dark frame. Its keys are the core's.
 class PushButton : public Fl_Button {
   public:
     PushButton(int x, int y, int width, int height, bool isDefault)
         : Fl_Button(x, y, width, height), ring_(isDefault ? ScaledPixels(1) : 0)
     {
-    }
-
-    int handle(int event) override
-    {
-        if (ring_ && event == FL_SHORTCUT &&
-            (Fl::event_key() == FL_Enter || Fl::event_key() == FL_KP_Enter)) {
-            simulate_key_action();
-            do_callback();
-            return 1;
-        }
-        return Fl_Button::handle(event);
     }
 
     void draw() override
@@ -117,37 +78,57 @@ class PushButton : public Fl_Button {
             draw_focus(face, bx, by, bw, bh);
     }
 
+    int handle(int event) override
+    {
+        return event == FL_KEYBOARD || event == FL_SHORTCUT ? 0 : Fl_Button::handle(event);
+    }
+
   private:
     int ring_; // pixels of the default button's frame
 };
 
-PlatformWindow* OwnerOf(Fl_Widget* widget)
+// The dialog's keys go to the core; FLTK's Escape and focus moves are not used otherwise.
+class DialogFrame : public Fl_Window {
+  public:
+    DialogFrame(int width, int height) : Fl_Window(width, height) {}
+
+    int handle(int event) override
+    {
+        if ((event == FL_KEYBOARD || event == FL_KEYUP) && KeyToCore(event))
+            return 1;
+        return Fl_Window::handle(event);
+    }
+};
+
+CoreWindow* OwnerOf(Fl_Widget* widget)
 {
-    return static_cast<PlatformWindow*>(widget->window()->user_data());
+    return static_cast<CoreWindow*>(widget->window()->user_data());
 }
 
 void OnButton(Fl_Widget* button, void* data)
 {
-    int id = static_cast<int>(reinterpret_cast<intptr_t>(data));
-    PostToQueue(OwnerOf(button), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+    CoreButton(OwnerOf(button), static_cast<int>(reinterpret_cast<intptr_t>(data)));
 }
 
-// FLTK calls this for the close box and for Escape.
+// The close box.
 void OnDialogCallback(Fl_Widget*, void* data)
 {
-    auto* dialog = static_cast<PlatformWindow*>(data);
     if (Fl::event() == FL_CLOSE)
-        PostToQueue(dialog, WM_CLOSE, 0, 0);
-    else
-        PostToQueue(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        CoreClose(static_cast<CoreWindow*>(data));
 }
 
-Fl_Widget* CreateControl(const ControlTemplate& control, const BaseUnits& units)
+} // namespace
+
+void MeasureText(const DialogTemplate& dialog, const char* text, int* width, int* height)
 {
-    int x = ToPixelsX(units, control.x);
-    int y = ToPixelsY(units, control.y);
-    int width = ToPixelsX(units, control.width);
-    int height = ToPixelsY(units, control.height);
+    fl_font(FL_HELVETICA, FontPixels(dialog));
+    *width = static_cast<int>(fl_width(text));
+    *height = fl_height();
+}
+
+void MakeControl(CoreWindow* dialog, const ControlTemplate& control, int x, int y, int width,
+                 int height)
+{
     Fl_Widget* widget;
     if (control.kind == "DEFPUSHBUTTON" || control.kind == "PUSHBUTTON") {
         widget = new PushButton(x, y, width, height, control.kind == "DEFPUSHBUTTON");
@@ -164,119 +145,53 @@ Fl_Widget* CreateControl(const ControlTemplate& control, const BaseUnits& units)
         widget->align(side | FL_ALIGN_TOP | FL_ALIGN_INSIDE | FL_ALIGN_WRAP | FL_ALIGN_CLIP);
     }
     widget->labelfont(FL_HELVETICA);
-    widget->labelsize(units.fontPixels);
+    widget->labelsize(FontPixels(*dialog->dialogTemplate));
     widget->copy_label(LiteralLabel(control.text.c_str()).c_str());
-    return widget;
+    dialog->native->frame->add(widget);
+    dialog->native->controls.push_back(widget);
 }
 
-// The template's position is the dialog's outer corner, counted from the
-// owner's client area; its size is the client area's.
-TopLevel DialogWindow(const DialogTemplate& dialog, const BaseUnits& units, PlatformWindow* owner)
+// The style's position is the dialog's outer corner, its size the client area's.
+bool MakeDialogFrame(CoreWindow* dialog, const FrameStyle& style)
 {
-    TopLevel style = {};
-    style.dialog = true;
-    style.title = dialog.caption.c_str();
-    style.x = ToPixelsX(units, dialog.x);
-    style.y = ToPixelsY(units, dialog.y);
-    style.width = ToPixelsX(units, dialog.width);
-    style.height = ToPixelsY(units, dialog.height);
-    if (owner && owner->frame) {
-        Display* display = g_platform.display;
-        Window child;
-        style.owner = fl_xid(owner->frame);
-        XTranslateCoordinates(display, style.owner, DefaultRootWindow(display), style.x,
-                              style.y + owner->menuHeight, &style.x, &style.y, &child);
-    }
-    return style;
-}
-
-PlatformControl* FindControl(PlatformWindow* dialog, int id)
-{
-    for (PlatformControl& control : dialog->controls) {
-        if (control.id == id)
-            return &control;
-    }
-    return nullptr;
-}
-
-} // namespace
-
-INT_PTR WINAPI DialogBoxParam(HINSTANCE, LPCSTR templateName, HWND parent, DLGPROC dialogProc,
-                              LPARAM initParam)
-{
-    if (!OpenDisplay())
-        return -1;
-    const DialogTemplate* dialogTemplate =
-        IS_INTRESOURCE(templateName) ? FindDialogTemplate(Resources(), LOWORD(templateName))
-                                     : nullptr;
-    if (!dialogTemplate) {
-        ReportError("USER32", "no dialog resource %s in robot_oxel.rc",
-                    IS_INTRESOURCE(templateName) ? std::to_string(LOWORD(templateName)).c_str()
-                                                 : templateName);
-        return -1;
-    }
-    if (!dialogProc) {
-        ReportError("USER32", "DialogBoxParam was given no dialog procedure");
-        return -1;
-    }
-    BaseUnits units = MeasureBaseUnits(*dialogTemplate);
-    TopLevel style = DialogWindow(*dialogTemplate, units, WindowFromHandle(parent));
     int width, height;
-    Window xid = CreateTopLevel(style, &width, &height);
+    Window xid = CreateTopLevel(style, true, &width, &height);
     if (!xid)
-        return -1;
-
-    auto* dialog = new PlatformWindow();
-    dialog->kind = KIND_DIALOG;
-    dialog->dialogProc = dialogProc;
-    dialog->dc.window = dialog;
-    auto* frame = new Fl_Window(width, height);
-    dialog->frame = frame;
+        return false;
+    auto* native = new NativeWindow();
+    dialog->native = native;
+    auto* frame = new DialogFrame(width, height);
+    native->frame = frame;
+    frame->end();
     frame->position(style.x, style.y);
-    frame->copy_label(dialogTemplate->caption.c_str());
+    frame->copy_label(style.title);
     frame->user_data(dialog);
     frame->callback(OnDialogCallback, dialog);
-    Fl_Button* defaultButton = nullptr;
-    for (const ControlTemplate& control : dialogTemplate->controls) {
-        Fl_Widget* widget = CreateControl(control, units);
-        dialog->controls.push_back({control.id, widget});
-        if (control.kind == "DEFPUSHBUTTON")
-            defaultButton = static_cast<Fl_Button*>(widget);
-    }
-    frame->end();
     frame->set_modal();
     AdoptTopLevel(frame, xid);
-    g_host.windows.push_back(dialog);
-
-    // NOTE: as on Win32, WM_INITDIALOG comes before the dialog is shown.
-    bool focusDefault = dialogProc(HandleOf(dialog), WM_INITDIALOG, 0, initParam);
-    if (!dialog->ended) {
-        ShowTopLevel(frame);
-        if (focusDefault && defaultButton)
-            defaultButton->take_focus();
-    }
-    INT_PTR result = RunDialog(dialog);
-    frame->hide();
-    // NOTE: Win32 activates the owner when a modal dialog ends: its keys go there at once,
-    // wherever the pointer is.
-    PlatformWindow* owner = WindowFromHandle(parent);
-    if (owner && owner->frame && owner->frame->shown()) {
-        owner->frame->take_focus();
-        XSetInputFocus(g_platform.display, fl_xid(owner->frame), RevertToParent, CurrentTime);
-    }
-    ForgetWindow(dialog);
-    Fl::delete_widget(frame);
-    delete dialog;
-    return result;
+    dialog->clientWidth = width;
+    dialog->clientHeight = height;
+    return true;
 }
 
-BOOL WINAPI SetDlgItemText(HWND handle, int id, LPCSTR text)
+void SetControlText(CoreWindow* dialog, int index, const char* text)
 {
-    PlatformWindow* dialog = WindowFromHandle(handle);
-    PlatformControl* control = dialog ? FindControl(dialog, id) : nullptr;
-    if (!control)
-        return FALSE;
-    control->widget->copy_label(LiteralLabel(text ? text : "").c_str());
-    control->widget->redraw();
-    return TRUE;
+    Fl_Widget* widget = dialog->native->controls[index];
+    widget->copy_label(LiteralLabel(text).c_str());
+    widget->redraw();
+}
+
+void FocusControl(CoreWindow* dialog, int index)
+{
+    dialog->native->controls[index]->take_focus();
+}
+
+int FocusedControl(CoreWindow* dialog)
+{
+    const std::vector<Fl_Widget*>& controls = dialog->native->controls;
+    for (size_t i = 0; i < controls.size(); i++) {
+        if (Fl::focus() == controls[i])
+            return static_cast<int>(i);
+    }
+    return -1;
 }

@@ -1,7 +1,9 @@
 // The X connection shared by FLTK and GLX, the desktop's scale, and what
 // happens when X reports trouble: errors of requests that can fail are
 // trapped around them and fail the call; any other is printed as it comes.
-#define FL_INTERNALS // Fl_X::ewmh_supported
+// NOTE: FLTK private API: Fl_X::ewmh_supported, asked once under an error trap. FLTK has no
+// public call for it, and asks it itself unguarded when the focus first moves.
+#define FL_INTERNALS
 #include "state.h"
 
 #include <FL/Fl.H>

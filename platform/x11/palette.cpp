@@ -13,10 +13,10 @@ PlatformPalette* PaletteFromHandle(HGDIOBJ handle)
     return static_cast<PlatformPalette*>(handle);
 }
 
-UINT Realize(PlatformDC* dc)
+UINT Realize(CoreDC* dc)
 {
-    PlatformWindow* window = dc->window;
-    PlatformPalette* palette = dc->palette;
+    NativeWindow* window = dc->window->native;
+    PlatformPalette* palette = PaletteFromHandle(dc->palette);
     const XVisualInfo* visual = VisualOf(reinterpret_cast<HDC>(dc));
     if (!palette || !visual || !window->glWindow ||
         (visual->c_class != PseudoColor && visual->c_class != GrayScale &&
@@ -57,24 +57,24 @@ HPALETTE WINAPI CreatePalette(const LOGPALETTE* logPalette)
 
 HPALETTE WINAPI SelectPalette(HDC handle, HPALETTE palette, BOOL)
 {
-    PlatformDC* dc = DeviceContextOf(handle);
+    CoreDC* dc = LiveDC(handle);
     if (!dc)
         return NULL;
-    HPALETTE previous = reinterpret_cast<HPALETTE>(dc->palette);
-    dc->palette = PaletteFromHandle(palette);
+    HPALETTE previous = dc->palette;
+    dc->palette = palette;
     return previous;
 }
 
 UINT WINAPI RealizePalette(HDC handle)
 {
-    PlatformDC* dc = DeviceContextOf(handle);
+    CoreDC* dc = LiveDC(handle);
     return dc ? Realize(dc) : 0;
 }
 
 // The X server recolours the window itself when its colormap changes.
 BOOL WINAPI UpdateColors(HDC handle)
 {
-    return DeviceContextOf(handle) ? TRUE : FALSE;
+    return LiveDC(handle) ? TRUE : FALSE;
 }
 
 // Palettes are the only GDI objects the program makes.
@@ -83,10 +83,9 @@ BOOL WINAPI DeleteObject(HGDIOBJ object)
     PlatformPalette* palette = PaletteFromHandle(object);
     if (!palette)
         return FALSE;
-    for (HostWindow* window : g_host.windows) {
-        PlatformDC& dc = static_cast<PlatformWindow*>(window)->dc;
-        if (dc.palette == palette)
-            dc.palette = nullptr;
+    for (CoreWindow* window : Windows()) {
+        if (PaletteFromHandle(window->dc.palette) == palette)
+            window->dc.palette = nullptr;
     }
     if (palette->colormap)
         XFreeColormap(g_platform.display, palette->colormap);

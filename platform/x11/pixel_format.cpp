@@ -72,17 +72,11 @@ const std::vector<XVisualInfo>& Formats()
     return g_platform.formats;
 }
 
-PlatformDC* DCFromHandle(HDC dc)
-{
-    auto* record = reinterpret_cast<PlatformDC*>(dc);
-    return record && WindowFromHandle(HandleOf(record->window)) ? record : nullptr;
-}
-
 } // namespace
 
 int WINAPI ChoosePixelFormat(HDC dc, const PIXELFORMATDESCRIPTOR* pfd)
 {
-    if (!DCFromHandle(dc) || !pfd)
+    if (!LiveDC(dc) || !pfd)
         return 0;
     const std::vector<XVisualInfo>& formats = Formats();
     int best = 0;
@@ -104,28 +98,28 @@ int WINAPI ChoosePixelFormat(HDC dc, const PIXELFORMATDESCRIPTOR* pfd)
 // A window's pixel format can be set once, as on Win32.
 BOOL WINAPI SetPixelFormat(HDC dc, int format, const PIXELFORMATDESCRIPTOR*)
 {
-    PlatformDC* record = DCFromHandle(dc);
+    CoreDC* record = LiveDC(dc);
     const std::vector<XVisualInfo>& formats = Formats();
     if (!record || format < 1 || format > static_cast<int>(formats.size()) ||
-        record->window->pixelFormat)
+        record->window->native->pixelFormat)
         return FALSE;
     if (!CreateGlWindow(record->window, formats[format - 1]))
         return FALSE;
-    record->window->pixelFormat = format;
+    record->window->native->pixelFormat = format;
     return TRUE;
 }
 
 int WINAPI GetPixelFormat(HDC dc)
 {
-    PlatformDC* record = DCFromHandle(dc);
-    return record ? record->window->pixelFormat : 0;
+    CoreDC* record = LiveDC(dc);
+    return record ? record->window->native->pixelFormat : 0;
 }
 
 int WINAPI DescribePixelFormat(HDC dc, int format, UINT bytes, LPPIXELFORMATDESCRIPTOR pfd)
 {
     const std::vector<XVisualInfo>& formats = Formats();
     int count = static_cast<int>(formats.size());
-    if (!DCFromHandle(dc) || format < 1 || format > count)
+    if (!LiveDC(dc) || format < 1 || format > count)
         return 0;
     if (!pfd || bytes < sizeof(PIXELFORMATDESCRIPTOR))
         return count;
@@ -166,13 +160,8 @@ int WINAPI DescribePixelFormat(HDC dc, int format, UINT bytes, LPPIXELFORMATDESC
 // The pixel format's visual of a device context, for WGL; null before SetPixelFormat.
 const XVisualInfo* VisualOf(HDC dc)
 {
-    PlatformDC* record = DCFromHandle(dc);
-    if (!record || !record->window->pixelFormat)
+    CoreDC* record = LiveDC(dc);
+    if (!record || !record->window->native->pixelFormat)
         return nullptr;
-    return &g_platform.formats[record->window->pixelFormat - 1];
-}
-
-PlatformDC* DeviceContextOf(HDC dc)
-{
-    return DCFromHandle(dc);
+    return &g_platform.formats[record->window->native->pixelFormat - 1];
 }

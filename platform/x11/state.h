@@ -1,4 +1,4 @@
-// The layer's own records behind the Win32 handles, and its one state struct.
+// The layer's own records behind the core's, and its one state struct.
 // Internal to platform/x11: FLTK and Xlib types may appear here, never in windows.h.
 #ifndef ROBOT_OXEL_X11_STATE_H
 #define ROBOT_OXEL_X11_STATE_H
@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "host.h"
+#include "host_platform.h"
 
 class Fl_Window;
 class Fl_Widget;
@@ -22,37 +22,16 @@ struct PlatformPalette {
     Colormap colormap; // made on first realisation on a colour-mapped visual
 };
 
-struct PlatformWindow;
-
-struct PlatformDC {
-    PlatformWindow* window;
-    PlatformPalette* palette; // selected palette, or null
-};
-
-struct PlatformMenu : HostMenu {
-    Fl_Widget* bar;
-    Fl_Window* popup; // made when first opened, shown while state says so
-    bool altAlone;    // Alt is down and no other key came since
-};
-
-struct PlatformControl {
-    int id;
-    Fl_Widget* widget;
-};
-
-struct PlatformWindow : HostWindow {
+struct NativeWindow {
     Fl_Window* frame; // the top-level FLTK window (menu bar + client area)
     int menuHeight;   // pixels above the client area
-    PlatformDC dc;
-    Window glWindow; // X window of the client area, made with the pixel format
-    int pixelFormat; // 1-based index into PlatformState::formats, 0 before SetPixelFormat
+    Fl_Widget* bar;   // the menu bar, or null
+    Fl_Window* popup; // made when first opened, shown while the menu's state says so
+    Window glWindow;  // X window of the client area, made with the pixel format
+    int pixelFormat;  // 1-based index into PlatformState::formats, 0 before SetPixelFormat
     Colormap glColormap;
-    int clientWidth;
-    int clientHeight;
-    bool visible;             // shown by ShowWindow (Win32's WS_VISIBLE)
-    unsigned long swapSerial; // X request serial just before the last buffer swap
-    bool minimised;
-    std::vector<PlatformControl> controls; // dialogs
+    unsigned long swapSerial;         // X request serial just before the last buffer swap
+    std::vector<Fl_Widget*> controls; // dialogs, in the template's order
 };
 
 struct PlatformState {
@@ -78,41 +57,44 @@ bool UntrapXErrors(const char* what);
 
 // A top-level X window to be handed to FLTK, made unmapped with what window
 // managers read when it is mapped. The window manager's frame goes at (x, y).
-struct TopLevel {
-    bool dialog; // a modal dialog of OWNER: no minimise, maximise or resize
-    Window owner;
-    const char* title;
-    int x;
-    int y;
-    int width;  // main window: the outer size, frame included;
-    int height; // dialog: the client size
-};
+// STYLE's size is the outer size for a main window, the client's for a dialog.
 // The window, with its client size; 0 with the cause reported.
-Window CreateTopLevel(const TopLevel& style, int* clientWidth, int* clientHeight);
+Window CreateTopLevel(const FrameStyle& style, bool dialog, int* clientWidth, int* clientHeight);
 // FRAME takes WINDOW as its own, as if FLTK had made it.
 void AdoptTopLevel(Fl_Window* frame, Window window);
 void ShowTopLevel(Fl_Window* frame);
 
-// The live window behind a handle, or null for a stale or foreign one.
-inline PlatformWindow* WindowFromHandle(HWND window)
-{
-    return static_cast<PlatformWindow*>(LiveWindow(window));
-}
-
+// Menu bar (menu.cpp): its height, the bar widget, and the press, move or
+// release of the mouse at root coordinates, handed to the core.
 int MenuBarHeight();
-PlatformMenu* CreateMenuBar(PlatformWindow* owner, const MenuTemplate& menu, int width, int height);
-void DestroyMenuBar(HostMenu* menu);
-// Takes a key the menus own (system keys, and every key while they are active); false if not
-// theirs.
-bool MenuHandlesKey(HostMenu* menu, int flKey, int flState);
-void MenuKeyUp(HostMenu* menu, int flKey);
-void CloseMenus(HostMenu* menu);
+Fl_Widget* CreateMenuBar(CoreMenu* menu, int width, int height);
+bool TrackMenuMouse(CoreWindow* window, MenuMouseEvent event, int rootX, int rootY);
+void DrawMenu(CoreMenu* menu);
+void DestroyMenuPopup(CoreWindow* window);
 
-// The live device context behind a handle, and its pixel format's visual (null before one is set).
-PlatformDC* DeviceContextOf(HDC dc);
+// Dialogs (dialog.cpp): the dialog's frame, its controls and their texts.
+bool MakeDialogFrame(CoreWindow* dialog, const FrameStyle& style);
+void MeasureText(const DialogTemplate& dialog, const char* text, int* width, int* height);
+void MakeControl(CoreWindow* dialog, const ControlTemplate& control, int x, int y, int width,
+                 int height);
+void SetControlText(CoreWindow* dialog, int index, const char* text);
+void FocusControl(CoreWindow* dialog, int index);
+int FocusedControl(CoreWindow* dialog);
+
+// Windows (window.cpp).
+bool MakeFrame(CoreWindow* window, const FrameStyle& style);
+void ShowFrame(CoreWindow* window, int cmdShow, bool wasVisible);
+bool IsOnScreen(CoreWindow* window);
+void DestroyFrame(CoreWindow* window);
+void Activate(CoreWindow* window);
+void ClientOrigin(CoreWindow* window, int* x, int* y);
+// A key event of FLTK's, handed to the core; false if nothing took it.
+bool KeyToCore(int event);
+
+// The pixel format's visual of a device context (null before one is set).
 const XVisualInfo* VisualOf(HDC dc);
 
 // The client area's X window, made by SetPixelFormat with the chosen visual.
-bool CreateGlWindow(PlatformWindow* window, const XVisualInfo& visual);
+bool CreateGlWindow(CoreWindow* window, const XVisualInfo& visual);
 
 #endif

@@ -4,7 +4,9 @@
 // window manager reads at map time is set first, and the frame it will add
 // is asked for (_NET_REQUEST_FRAME_EXTENTS) while there is time to fit the
 // window inside the outer size Win32 gives. Not done: icons, drag and drop.
-#define FL_INTERNALS // Fl_X::set_xid, to hand FLTK a window made here
+// NOTE: FLTK private API: Fl_X::set_xid, to hand FLTK a window made here. FLTK 1.3 has no
+// public way to adopt a window, nor to make one without mapping it at once.
+#define FL_INTERNALS
 #include "state.h"
 
 #include <FL/Fl_Window.H>
@@ -161,7 +163,7 @@ void MarkAsDialog(Window window, Window owner)
 
 } // namespace
 
-Window CreateTopLevel(const TopLevel& style, int* clientWidth, int* clientHeight)
+Window CreateTopLevel(const FrameStyle& style, bool dialog, int* clientWidth, int* clientHeight)
 {
     Display* display = g_platform.display;
     XSetWindowAttributes attributes = {};
@@ -183,7 +185,7 @@ Window CreateTopLevel(const TopLevel& style, int* clientWidth, int* clientHeight
     size.x = style.x;
     size.y = style.y;
     size.win_gravity = NorthWestGravity;
-    if (style.dialog) {
+    if (dialog) {
         size.flags |= PMinSize | PMaxSize;
         size.min_width = size.max_width = style.width;
         size.min_height = size.max_height = style.height;
@@ -194,7 +196,8 @@ Window CreateTopLevel(const TopLevel& style, int* clientWidth, int* clientHeight
     hints.initial_state = NormalState;
     // The X convention: the program's name as the instance, the window class as the class.
     std::string instance = program_invocation_short_name;
-    XClassHint classHint = {&instance[0], &g_host.className[0]};
+    std::string windowClass = style.className;
+    XClassHint classHint = {&instance[0], &windowClass[0]};
     std::string title = style.title ? style.title : "";
     Xutf8SetWMProperties(display, window, title.c_str(), title.c_str(), nullptr, 0, &size, &hints,
                          &classHint);
@@ -203,14 +206,14 @@ Window CreateTopLevel(const TopLevel& style, int* clientWidth, int* clientHeight
     long pid = getpid();
     XChangeProperty(display, window, AtomOf("_NET_WM_PID"), XA_CARDINAL, 32, PropModeReplace,
                     reinterpret_cast<unsigned char*>(&pid), 1);
-    if (style.dialog)
-        MarkAsDialog(window, style.owner);
+    if (dialog)
+        MarkAsDialog(window, style.owner ? fl_xid(style.owner->native->frame) : 0);
     else
         SetAtom(window, "_NET_WM_WINDOW_TYPE", "_NET_WM_WINDOW_TYPE_NORMAL");
 
     *clientWidth = style.width;
     *clientHeight = style.height;
-    if (!style.dialog) {
+    if (!dialog) {
         // The outer size is the frame's: the client gets what the frame leaves.
         std::vector<long> frame = FrameExtentsOf(window);
         *clientWidth = std::max(1, style.width - static_cast<int>(frame[0] + frame[1]));

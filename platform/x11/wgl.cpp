@@ -41,11 +41,12 @@ BOOL WINAPI wglMakeCurrent(HDC dc, HGLRC context)
         return FALSE;
     if (!context)
         return glXMakeCurrent(display, None, NULL) ? TRUE : FALSE;
-    PlatformDC* record = DeviceContextOf(dc);
-    if (!record || !record->window->glWindow)
+    CoreDC* record = LiveDC(dc);
+    if (!record || !record->window->native->glWindow)
         return FALSE;
     TrapXErrors();
-    Bool made = glXMakeCurrent(display, record->window->glWindow, ContextFromHandle(context));
+    Bool made =
+        glXMakeCurrent(display, record->window->native->glWindow, ContextFromHandle(context));
     if (!UntrapXErrors("cannot make the context current") || !made) {
         ReportError("GLX", "cannot make the context current");
         return FALSE;
@@ -66,11 +67,11 @@ BOOL WINAPI wglDeleteContext(HGLRC context)
 
 BOOL WINAPI SwapBuffers(HDC dc)
 {
-    PlatformDC* record = DeviceContextOf(dc);
-    if (!record || !record->window->glWindow)
+    CoreDC* record = LiveDC(dc);
+    if (!record || !record->window->native->glWindow)
         return FALSE;
     // Exposes the server sends before it takes this swap are painted by it.
-    record->window->swapSerial = NextRequest(g_platform.display);
-    glXSwapBuffers(g_platform.display, record->window->glWindow);
+    record->window->native->swapSerial = NextRequest(g_platform.display);
+    glXSwapBuffers(g_platform.display, record->window->native->glWindow);
     return TRUE;
 }

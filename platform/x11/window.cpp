@@ -1,4 +1,4 @@
-// USER32 windows over FLTK: one top-level FLTK window holding the menu bar
+// Main windows over FLTK: one top-level FLTK window holding the menu bar
 // and, below it, the client area, an X window of the pixel format's visual
 // that FLTK never draws on.
 #include "state.h"
@@ -6,9 +6,7 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Window.H>
-#include <FL/fl_draw.H>
 #include <FL/x.H>
-#include <string.h>
 
 #include <algorithm>
 
@@ -16,16 +14,9 @@
 
 namespace {
 
-void SendSize(PlatformWindow* window, WPARAM kind)
-{
-    int width = kind == SIZE_MINIMIZED ? 0 : window->clientWidth;
-    int height = kind == SIZE_MINIMIZED ? 0 : window->clientHeight;
-    SendToWindow(window, WM_SIZE, kind, MAKELPARAM(width, height));
-}
-
 class MainFrame : public Fl_Window {
   public:
-    MainFrame(PlatformWindow* owner, int x, int y, int width, int height, const char* title)
+    MainFrame(CoreWindow* owner, int x, int y, int width, int height, const char* title)
         : Fl_Window(x, y, width, height, title), owner_(owner)
     {
     }
@@ -34,19 +25,12 @@ class MainFrame : public Fl_Window {
     {
         switch (event) {
         case FL_KEYBOARD:
-            if (owner_->menu && MenuHandlesKey(owner_->menu, Fl::event_key(), Fl::event_state()))
-                return 1;
-            // Arrows included: they never reach FLTK's focus navigation.
-            if (UINT vk = VirtualKeyFromKeysym(Fl::event_key()))
-                PostToQueue(owner_, WM_KEYDOWN, vk, 1);
-            return 1;
         case FL_KEYUP:
-            if (owner_->menu)
-                MenuKeyUp(owner_->menu, Fl::event_key());
+            // Arrows included: they never reach FLTK's focus navigation.
+            KeyToCore(event);
             return 1;
         case FL_PUSH:
-            if (owner_->menu)
-                CloseMenus(owner_->menu);
+            TrackMenuMouse(owner_, MOUSE_DOWN, Fl::event_x_root(), Fl::event_y_root());
             take_focus();
             break;
         case FL_FOCUS:
@@ -54,18 +38,8 @@ class MainFrame : public Fl_Window {
                 SendToWindow(owner_, WM_QUERYNEWPALETTE, 0, 0);
             return 1;
         case FL_HIDE:
-            // NOTE: FLTK reports an iconified window as hidden; Win32 reports a 0 x 0 client.
-            if (owner_->visible && !owner_->destroying && !owner_->minimised) {
-                owner_->minimised = true;
-                SendSize(owner_, SIZE_MINIMIZED);
-            }
-            break;
         case FL_SHOW:
-            if (owner_->minimised) {
-                owner_->minimised = false;
-                owner_->invalid = true;
-                SendSize(owner_, SIZE_RESTORED);
-            }
+            CoreMinimised(owner_, event == FL_HIDE);
             break;
         }
         return Fl_Window::handle(event);
@@ -77,28 +51,23 @@ class MainFrame : public Fl_Window {
         Fl_Window::resize(x, y, width, height);
         if (!sized || owner_->destroying)
             return;
-        int menuHeight = owner_->menuHeight;
-        owner_->clientWidth = width;
-        owner_->clientHeight = std::max(0, height - menuHeight);
-        if (owner_->glWindow)
-            XMoveResizeWindow(g_platform.display, owner_->glWindow, 0, menuHeight,
-                              std::max(1, owner_->clientWidth), std::max(1, owner_->clientHeight));
-        // CS_HREDRAW | CS_VREDRAW: every size change repaints the whole client area.
-        owner_->invalid = true;
-        // NOTE: a minimised window keeps its 0 x 0 client; the restore reports the new size.
-        if (!owner_->minimised)
-            SendSize(owner_, SIZE_RESTORED);
+        NativeWindow* native = owner_->native;
+        int clientHeight = std::max(0, height - native->menuHeight);
+        if (native->glWindow)
+            XMoveResizeWindow(g_platform.display, native->glWindow, 0, native->menuHeight,
+                              std::max(1, width), std::max(1, clientHeight));
+        CoreClientSized(owner_, width, clientHeight);
     }
 
   private:
-    PlatformWindow* owner_;
+    CoreWindow* owner_;
 };
 
 // The close box; FLTK also calls this for Escape, which is a key here instead.
 void OnFrameCallback(Fl_Widget*, void* data)
 {
     if (Fl::event() == FL_CLOSE)
-        PostToQueue(static_cast<PlatformWindow*>(data), WM_CLOSE, 0, 0);
+        CoreClose(static_cast<CoreWindow*>(data));
 }
 
 // Events on the client area's X window, which FLTK does not know.
@@ -107,14 +76,14 @@ int OnForeignEvent(int)
     const XEvent* event = fl_xevent;
     if (!event)
         return 0;
-    for (HostWindow* host : g_host.windows) {
-        auto* window = static_cast<PlatformWindow*>(host);
-        if (!window->glWindow || event->xany.window != window->glWindow)
+    for (CoreWindow* window : Windows()) {
+        NativeWindow* native = window->native;
+        if (!native->glWindow || event->xany.window != native->glWindow)
             continue;
         if (event->type == Expose) {
             // NOTE: Win32 paints once for all that is invalid: an Expose the server sent
             // before it took the last swap shows what that swap has already painted.
-            if (event->xexpose.serial < window->swapSerial)
+            if (event->xexpose.serial < native->swapSerial)
                 return 1;
             window->invalid = true;
             return 1;
@@ -128,19 +97,23 @@ int OnForeignEvent(int)
     return 0;
 }
 
-bool IsOnScreen(PlatformWindow* window)
-{
-    XWindowAttributes attributes;
-    return window->glWindow &&
-           XGetWindowAttributes(g_platform.display, window->glWindow, &attributes) &&
-           attributes.map_state == IsViewable;
-}
-
 } // namespace
 
-bool CreateGlWindow(PlatformWindow* window, const XVisualInfo& visual)
+bool KeyToCore(int event)
+{
+    int key = Fl::event_key();
+    UINT vk = key == FL_Alt_L || key == FL_Alt_R ? VK_MENU : VirtualKeyFromKeysym(key);
+    if (event == FL_KEYUP) {
+        CoreKeyUp(vk);
+        return true;
+    }
+    return CoreKeyDown(vk, Fl::event_state(FL_ALT) != 0, false) || Fl::event_state(FL_META);
+}
+
+bool CreateGlWindow(CoreWindow* window, const XVisualInfo& visual)
 {
     Display* display = g_platform.display;
+    NativeWindow* native = window->native;
     XSetWindowAttributes attributes = {};
     TrapXErrors();
     Colormap colormap =
@@ -151,7 +124,7 @@ bool CreateGlWindow(PlatformWindow* window, const XVisualInfo& visual)
     attributes.event_mask = ExposureMask | ColormapChangeMask;
     // Below the menu bar, shown with the frame.
     Window glWindow = XCreateWindow(
-        display, fl_xid(window->frame), 0, window->menuHeight, std::max(1, window->clientWidth),
+        display, fl_xid(native->frame), 0, native->menuHeight, std::max(1, window->clientWidth),
         std::max(1, window->clientHeight), 0, visual.depth, InputOutput, visual.visual,
         CWColormap | CWBorderPixel | CWBackPixmap | CWEventMask, &attributes);
     XMapWindow(display, glWindow);
@@ -162,8 +135,8 @@ bool CreateGlWindow(PlatformWindow* window, const XVisualInfo& visual)
         XFreeColormap(display, colormap);
         return false;
     }
-    window->glColormap = colormap;
-    window->glWindow = glWindow;
+    native->glColormap = colormap;
+    native->glWindow = glWindow;
     static bool handlerAdded = false;
     if (!handlerAdded) {
         Fl::add_handler(OnForeignEvent);
@@ -172,124 +145,99 @@ bool CreateGlWindow(PlatformWindow* window, const XVisualInfo& visual)
     return true;
 }
 
-HWND WINAPI CreateWindowEx(DWORD, LPCSTR className, LPCSTR windowName, DWORD, int x, int y,
-                           int width, int height, HWND, HMENU, HINSTANCE, LPVOID)
+bool MakeFrame(CoreWindow* window, const FrameStyle& given)
 {
-    g_host.lastError.clear();
-    if (!OpenDisplay())
-        return NULL;
-    const WNDCLASS* windowClass;
-    const MenuTemplate* menuTemplate;
-    if (!FindClass(className, &windowClass, &menuTemplate))
-        return NULL;
-
+    if (window->kind == KIND_DIALOG)
+        return MakeDialogFrame(window, given);
     // NOTE: sizes are in 96-dpi pixels, as for a program Windows scales to the desktop.
-    TopLevel style = {};
-    style.title = windowName;
-    style.x = ScaledPixels(x);
-    style.y = ScaledPixels(y);
-    style.width = ScaledPixels(width);
-    style.height = ScaledPixels(height);
-    int frameWidth, frameHeight;
-    Window xid = CreateTopLevel(style, &frameWidth, &frameHeight);
+    FrameStyle style = {given.title,
+                        ScaledPixels(given.x),
+                        ScaledPixels(given.y),
+                        ScaledPixels(given.width),
+                        ScaledPixels(given.height),
+                        nullptr,
+                        given.className};
+    int width, height;
+    Window xid = CreateTopLevel(style, false, &width, &height);
     if (!xid)
-        return NULL;
-
-    auto* window = new PlatformWindow();
-    window->kind = KIND_MAIN;
-    window->proc = windowClass->lpfnWndProc;
-    window->dc.window = window;
-    auto* frame = new MainFrame(window, style.x, style.y, frameWidth, frameHeight, windowName);
-    window->frame = frame;
+        return false;
+    auto* native = new NativeWindow();
+    window->native = native;
+    auto* frame = new MainFrame(window, style.x, style.y, width, height, style.title);
+    native->frame = frame;
     frame->callback(OnFrameCallback, window);
     frame->begin();
-    int menuHeight = menuTemplate ? MenuBarHeight() : 0;
-    window->menuHeight = menuHeight;
-    if (menuTemplate)
-        window->menu = CreateMenuBar(window, *menuTemplate, frameWidth, menuHeight);
-    auto* client = new Fl_Box(0, menuHeight, frameWidth, frameHeight - menuHeight);
+    native->menuHeight = window->menu ? MenuBarHeight() : 0;
+    if (window->menu)
+        native->bar = CreateMenuBar(window->menu, width, native->menuHeight);
+    auto* client = new Fl_Box(0, native->menuHeight, width, height - native->menuHeight);
     frame->resizable(client);
     frame->end();
     AdoptTopLevel(frame, xid);
-    window->clientWidth = frameWidth;
-    window->clientHeight = std::max(0, frameHeight - menuHeight);
-    window->invalid = true;
-    g_host.windows.push_back(window);
-
-    // NOTE: Win32 sends WM_SIZE after WM_CREATE, before CreateWindowEx returns.
-    if (!SendCreate(window))
-        return NULL;
-    SendSize(window, SIZE_RESTORED);
-    return HandleOf(window);
+    window->clientWidth = width;
+    window->clientHeight = std::max(0, height - native->menuHeight);
+    return true;
 }
 
-BOOL WINAPI ShowWindow(HWND handle, int cmdShow)
+void ShowFrame(CoreWindow* window, int cmdShow, bool wasVisible)
 {
-    PlatformWindow* window = WindowFromHandle(handle);
-    if (!window || !window->frame)
-        return FALSE;
-    BOOL wasVisible = window->visible ? TRUE : FALSE;
-    window->visible = cmdShow != SW_HIDE;
-    if (!window->visible) {
-        XWithdrawWindow(g_platform.display, fl_xid(window->frame), fl_screen);
-        return wasVisible;
+    Fl_Window* frame = window->native->frame;
+    if (cmdShow == SW_HIDE) {
+        XWithdrawWindow(g_platform.display, fl_xid(frame), fl_screen);
+        return;
     }
-    ShowTopLevel(window->frame);
-    if (!wasVisible) {
-        // Keys go to the focus widget; without one FLTK only tries them as shortcuts.
-        window->frame->take_focus();
-        // NOTE: Win32's ShowWindow activates the window. A window manager does that when it
-        // maps it; without one the window is mapped already and nobody else would.
-        TrapXErrors();
-        XSetInputFocus(g_platform.display, fl_xid(window->frame), RevertToParent, CurrentTime);
-        UntrapXErrors(nullptr);
-    }
+    ShowTopLevel(frame);
+    if (!wasVisible)
+        Activate(window);
     if (cmdShow == SW_MINIMIZE || cmdShow == SW_SHOWMINIMIZED)
-        window->frame->iconize();
-    return wasVisible;
+        frame->iconize();
 }
 
-BOOL WINAPI UpdateWindow(HWND handle)
+// NOTE: a window manager maps a window in its own time; until then the Expose
+// that comes with the mapping is the one to paint for.
+bool IsOnScreen(CoreWindow* window)
 {
-    PlatformWindow* window = WindowFromHandle(handle);
-    if (!window)
-        return FALSE;
-    // NOTE: a window manager maps a window in its own time; until then the Expose
-    // that comes with the mapping is the one to paint for.
-    if (window->invalid && window->visible && !window->minimised && IsOnScreen(window))
-        SendToWindow(window, WM_PAINT, 0, 0);
-    return TRUE;
+    XWindowAttributes attributes;
+    Window glWindow = window->native->glWindow;
+    return glWindow && XGetWindowAttributes(g_platform.display, glWindow, &attributes) &&
+           attributes.map_state == IsViewable;
 }
 
-BOOL WINAPI DestroyWindow(HWND handle)
+void DestroyFrame(CoreWindow* window)
 {
-    PlatformWindow* window = WindowFromHandle(handle);
-    if (!window || window->destroying || window->kind != KIND_MAIN)
-        return FALSE;
-    window->destroying = true;
-    SendToWindow(window, WM_DESTROY, 0, 0);
+    NativeWindow* native = window->native;
     // Before the frame: hiding it destroys its X window and every child of it.
-    if (window->glWindow) {
-        XDestroyWindow(g_platform.display, window->glWindow);
-        window->glWindow = 0;
+    if (native->glWindow) {
+        XDestroyWindow(g_platform.display, native->glWindow);
+        native->glWindow = 0;
     }
-    window->frame->hide();
-    if (window->glColormap) {
-        XFreeColormap(g_platform.display, window->glColormap);
-        window->glColormap = 0;
+    native->frame->hide();
+    if (native->glColormap) {
+        XFreeColormap(g_platform.display, native->glColormap);
+        native->glColormap = 0;
     }
-    if (window->menu) {
-        DestroyMenuBar(window->menu);
-        window->menu = nullptr;
-    }
-    ForgetWindow(window);
-    Fl::delete_widget(window->frame);
-    delete window;
-    return TRUE;
+    DestroyMenuPopup(window);
+    Fl::delete_widget(native->frame); // the bar and the controls go with it
+    delete native;
+    window->native = nullptr;
 }
 
-HDC WINAPI GetDC(HWND handle)
+// Keys go to the focus widget; without one FLTK only tries them as shortcuts.
+// NOTE: Win32 activates a window it shows and the owner of a dialog that ends. A window
+// manager does the first when it maps the window; without one nobody else would.
+void Activate(CoreWindow* window)
 {
-    PlatformWindow* window = WindowFromHandle(handle);
-    return window ? reinterpret_cast<HDC>(&window->dc) : NULL;
+    Fl_Window* frame = window->native->frame;
+    frame->take_focus();
+    TrapXErrors();
+    XSetInputFocus(g_platform.display, fl_xid(frame), RevertToParent, CurrentTime);
+    UntrapXErrors(nullptr);
+}
+
+void ClientOrigin(CoreWindow* window, int* x, int* y)
+{
+    Display* display = g_platform.display;
+    Window child;
+    XTranslateCoordinates(display, fl_xid(window->native->frame), DefaultRootWindow(display), 0,
+                          window->native->menuHeight, x, y, &child);
 }

@@ -15,6 +15,7 @@
 #include <random>
 #include <string>
 
+#include "embedded.h"
 #include "render_context.h"
 #include "resource.h"
 #include "state.h"
@@ -46,20 +47,20 @@ int Random(int bound)
     exit(1);
 }
 
-PlatformWindow* Find(WindowKind kind)
+CoreWindow* Find(WindowKind kind)
 {
-    for (HostWindow* window : g_host.windows) {
+    for (CoreWindow* window : Windows()) {
         if (window->kind == kind && !window->ended)
-            return static_cast<PlatformWindow*>(window);
+            return window;
     }
     return nullptr;
 }
 
-void Check(PlatformWindow* window, PlatformWindow* dialog)
+void Check(CoreWindow* window, CoreWindow* dialog)
 {
     const ViewState& view = g_viewState;
-    if (g_host.windows.size() != (dialog ? 2u : 1u) || !g_host.lastError.empty())
-        Fail("a window left behind, or an error: " + g_host.lastError);
+    if (Windows().size() != (dialog ? 2u : 1u) || !LastError().empty())
+        Fail("a window left behind, or an error: " + LastError());
     for (float r : {view.rotX, view.rotY}) {
         if (r != truncf(r) || r <= -360.0f || r >= 360.0f)
             Fail("rotation " + std::to_string(r) + " is not whole degrees in (-360, 360)");
@@ -85,11 +86,11 @@ void Check(PlatformWindow* window, PlatformWindow* dialog)
 }
 
 // True while the last step has yet to show: a window to minimise, a dialog to come or go.
-bool Waiting(PlatformWindow* window, PlatformWindow* dialog)
+bool Waiting(CoreWindow* window, CoreWindow* dialog)
 {
     if (g_minimising && window->minimised) {
         g_minimising = false;
-        XMapWindow(g_platform.display, fl_xid(window->frame));
+        XMapWindow(g_platform.display, fl_xid(window->native->frame));
     }
     if (g_aboutAsked && dialog && !g_aboutTold) {
         PostToQueue(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
@@ -104,7 +105,7 @@ bool Waiting(PlatformWindow* window, PlatformWindow* dialog)
     return waiting;
 }
 
-void Step(PlatformWindow* window)
+void Step(CoreWindow* window)
 {
     int kind = Random(100);
     g_waiting = 0;
@@ -125,15 +126,16 @@ void Step(PlatformWindow* window)
         static const int kSides[] = {0, 1, 4000, 400, 317};
         int width = kSides[Random(5)], height = kSides[Random(5)];
         g_what = "resize to " + std::to_string(width) + "x" + std::to_string(height);
-        window->frame->resize(window->frame->x(), window->frame->y(), width, height);
+        window->native->frame->resize(window->native->frame->x(), window->native->frame->y(), width,
+                                      height);
     } else if (kind < 97) {
         // NOTE: what a window manager does to iconify; the window is restored once it shows.
         g_what = "minimise";
         g_minimising = true;
-        XUnmapWindow(g_platform.display, fl_xid(window->frame));
+        XUnmapWindow(g_platform.display, fl_xid(window->native->frame));
     } else {
         g_what = "uncover";
-        XClearArea(g_platform.display, window->glWindow, 0, 0, 0, 0, True);
+        XClearArea(g_platform.display, window->native->glWindow, 0, 0, 0, 0, True);
     }
 }
 
@@ -142,10 +144,10 @@ void Step(PlatformWindow* window)
 void OnTick(void*)
 {
     Fl::repeat_timeout(0.001, OnTick);
-    PlatformWindow* window = Find(KIND_MAIN);
+    CoreWindow* window = Find(KIND_MAIN);
     if (!window || window->destroying || !g_renderContext.hRC)
         return;
-    PlatformWindow* dialog = Find(KIND_DIALOG);
+    CoreWindow* dialog = Find(KIND_DIALOG);
     Check(window, dialog);
     if (Waiting(window, dialog))
         return;
@@ -167,11 +169,12 @@ int main()
     printf("stress: seed %llu, %ld steps\n", g_seed, g_steps);
     fflush(stdout);
     Fl::add_timeout(0.001, OnTick);
+    StartCore(&NativeHost(), g_resourceScript, g_resourceHeader);
     static int module;
     char commandLine[] = "";
     int code = WinMain(reinterpret_cast<HINSTANCE>(&module), NULL, commandLine, SW_SHOWDEFAULT);
     g_what = "File/Exit";
-    if (code != 0 || g_step <= g_steps || !g_host.windows.empty() || g_renderContext.hRC)
+    if (code != 0 || g_step <= g_steps || !Windows().empty() || g_renderContext.hRC)
         Fail("the program ended early, left a window or a context, or with code " +
              std::to_string(code));
     printf("stress: %ld steps, all invariants held\n", g_steps);

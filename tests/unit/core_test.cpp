@@ -1,7 +1,9 @@
-// What the hosts share: the resource script, the key table, menu navigation, pixel-format matching.
+// What the hosts share: the Win32 core over a stand-in host, the resource
+// script, the key table, menu navigation, pixel-format matching.
 #include <gtest/gtest.h>
 
 #include "embedded.h"
+#include "fake_host.h"
 #include "keys.h"
 #include "menu_model.h"
 #include "pixel_format_distance.h"
@@ -119,6 +121,146 @@ TEST(MenuModel, KeysMoveAndPickAsWin32sMenuLoopDoes)
             (std::vector<int>{state.mode, state.title, state.item, int(command)}),
             (std::vector<int>{row.state.mode, row.state.title, row.state.item, int(row.command)}))
             << "keys" << keys;
+    }
+}
+
+INT_PTR CALLBACK TraceDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM);
+
+// What a window and a dialog procedure are told, for the trace.
+LRESULT CALLBACK TraceWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_SIZE:
+        Trace("size " + std::to_string(LOWORD(lParam)) + "x" + std::to_string(HIWORD(lParam)));
+        return 0;
+    case WM_PAINT:
+        Trace("paint");
+        ValidateRect(window, NULL);
+        return 0;
+    case WM_KEYDOWN:
+        Trace("key " + std::to_string(wParam));
+        return 0;
+    case WM_COMMAND:
+        Trace("command " + std::to_string(LOWORD(wParam)));
+        if (LOWORD(wParam) == IDM_ABOUT)
+            DialogBoxParam(NULL, MAKEINTRESOURCE(IDD_ABOUT), window, TraceDialog, 0);
+        return 0;
+    }
+    return DefWindowProc(window, message, wParam, lParam);
+}
+
+INT_PTR CALLBACK TraceDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        SetDlgItemText(dialog, IDC_GL_VENDOR, "Mesa");
+        return TRUE;
+    case WM_COMMAND:
+        Trace("dialog " + std::to_string(LOWORD(wParam)));
+        if (LOWORD(wParam) == IDOK)
+            EndDialog(dialog, 1);
+        return TRUE;
+    case WM_CLOSE:
+        Trace("close");
+        EndDialog(dialog, 1);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+HWND MainWindow()
+{
+    return HandleOf(Windows().front());
+}
+
+std::function<void()> Key(UINT vk, bool alt = false)
+{
+    return [=] { CoreKeyDown(vk, alt, false); };
+}
+
+std::function<void()> Mouse(MenuMouseEvent event, int title, int item)
+{
+    return [=] { CoreMenuMouse(Windows().front(), event, title, item); };
+}
+
+std::string N(int number)
+{
+    return std::to_string(number);
+}
+
+struct Scenario {
+    const char* what;
+    std::vector<std::function<void()>> events;
+    std::string trace; // after WM_CREATE, WM_SIZE and the first WM_PAINT
+};
+
+const Scenario kScenarios[] = {
+    {"a validated window waits", {}, ""},
+    {"an invalidation paints once", {[] { InvalidateRect(MainWindow(), NULL, FALSE); }}, "paint"},
+    {"no paint while minimised, one on restoring",
+     {[] { CoreMinimised(Windows().front(), true); },
+      [] { InvalidateRect(MainWindow(), NULL, FALSE); },
+      [] { CoreMinimised(Windows().front(), false); }},
+     "size 0x0 size 300x200 paint"},
+    {"no paint while hidden",
+     {[] { ShowWindow(MainWindow(), SW_HIDE); }, [] { InvalidateRect(MainWindow(), NULL, FALSE); }},
+     ""},
+    {"a resize repaints",
+     {[] { CoreClientSized(Windows().front(), 320, 240); }},
+     "size 320x240 paint"},
+    {"DispatchMessage passes over a handle that is no window",
+     {[] {
+         static CoreWindow ghost = {};
+         ghost.proc = TraceWindow;
+         PostToQueue(&ghost, WM_KEYDOWN, '1', 0);
+     }},
+     ""},
+    {"keys the menus leave reach the window", {Key('1'), Key(VK_LEFT)}, "key 49 key 37"},
+    {"Alt alone lights File; Down and Enter pick Exit",
+     {Key(VK_MENU), [] { CoreKeyUp(VK_MENU); }, Key(VK_DOWN), Key(VK_RETURN)},
+     "command " + N(IDM_EXIT)},
+    {"Alt with a letter is no Alt alone",
+     {Key(VK_MENU), Key('H', true), [] { CoreKeyUp(VK_MENU); }, Key('1')},
+     ""},
+    {"press on a title, drag, release over an item picks it",
+     {Mouse(MOUSE_DOWN, 1, -1), Mouse(MOUSE_MOVE, -1, 2), Mouse(MOUSE_UP, -1, 2)},
+     "command " + N(IDM_ARM2)},
+    {"hovering moves the highlight; Enter picks it",
+     {Mouse(MOUSE_DOWN, 1, -1), Mouse(MOUSE_UP, 1, -1), Mouse(MOUSE_MOVE, -1, 1),
+      Mouse(MOUSE_MOVE, -1, 3), Key(VK_RETURN)},
+     "command " + N(IDM_ROBOT)},
+    {"hovering another title opens its popup",
+     {Mouse(MOUSE_DOWN, 1, -1), Mouse(MOUSE_MOVE, 0, -1), Key(VK_DOWN), Key(VK_RETURN)},
+     "command " + N(IDM_EXIT)},
+    {"a second press on the title closes the menu",
+     {Mouse(MOUSE_DOWN, 1, -1), Mouse(MOUSE_DOWN, 1, -1), Key('1')},
+     "key 49"},
+    {"keypad Enter presses OK; the owner then has the keys",
+     {Key('H', true), Key(VK_RETURN), Key(VirtualKeyFromCode("NumpadEnter")), Key('1')},
+     "command " + N(IDM_ABOUT) + " dialog 347x439 at 100,60 text 1=Mesa dialog 1 activate key 49"},
+    {"Escape sends IDCANCEL; the close box WM_CLOSE",
+     {Key('H', true), Key(VK_RETURN), Key(VK_ESCAPE), Key('1'),
+      [] { CoreClose(Windows().back()); }},
+     "command " + N(IDM_ABOUT) + " dialog 347x439 at 100,60 text 1=Mesa dialog 2 close activate"},
+};
+
+TEST(Core, MessagesComeInWin32sOrderAndPaintAsItDoes)
+{
+    for (const Scenario& row : kScenarios) {
+        StartFakeCore(row.events);
+        WNDCLASS windowClass = {};
+        windowClass.lpfnWndProc = TraceWindow;
+        windowClass.lpszClassName = "Test";
+        windowClass.lpszMenuName = MAKEINTRESOURCE(IDR_MAINMENU);
+        RegisterClass(&windowClass);
+        HWND window = CreateWindowEx(0, "Test", "Test", 0, 0, 0, 300, 220, NULL, NULL, NULL, NULL);
+        ShowWindow(window, SW_SHOW);
+        MSG msg;
+        // A window that never validates would paint for ever: the trace shows it.
+        for (int i = 0; i < 20 && GetMessage(&msg, NULL, 0, 0); i++)
+            DispatchMessage(&msg);
+        std::string start = "size 300x200 paint";
+        EXPECT_EQ(Fake().trace, row.trace.empty() ? start : start + " " + row.trace) << row.what;
     }
 }
 

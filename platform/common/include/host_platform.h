@@ -1,0 +1,133 @@
+// The Win32 core and the hosts under it. The core (core.cpp) is USER32 as
+// the program sees it, once for every host: the window and dialog lifecycle
+// and their message order, the queue and its paint rules, dialog units and
+// the layout of a dialog's controls, the menu bar's whole state machine
+// (menu_model.h), modality and the focus given back to the owner. A host is
+// the table of native primitives below, as GLFW's _GLFWplatform is, and
+// turns its toolkit's events into the Core… calls at the end.
+//
+// Implemented by the core: RegisterClass (one class), CreateWindowEx, ShowWindow,
+// UpdateWindow, DestroyWindow, DefWindowProc (WM_CLOSE), GetMessage, TranslateMessage
+// (does nothing), DispatchMessage, PostQuitMessage, InvalidateRect and ValidateRect (whole
+// client only), LoadCursor (the arrow), GetDC, GetMenu, CheckMenuItem, DialogBoxParam,
+// EndDialog, SetDlgItemText. Each host's own: the GDI and WGL calls (pixel formats,
+// palettes, contexts, SwapBuffers), which are native through and through.
+#ifndef ROBOT_OXEL_COMMON_HOST_PLATFORM_H
+#define ROBOT_OXEL_COMMON_HOST_PLATFORM_H
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "menu_model.h"
+#include "resource_script.h"
+
+enum WindowKind { KIND_MAIN, KIND_DIALOG };
+
+struct CoreWindow;
+struct NativeWindow; // each host's own: its frame, client surface, menu and controls
+
+struct CoreMenu {
+    const MenuTemplate* menuTemplate; // the popups, as the resource script has them
+    std::vector<UINT> checked;        // ids that carry a check mark, as the program set them
+    MenuState state;                  // what is highlighted and open
+    CoreWindow* owner;
+};
+
+struct CoreDC {
+    CoreWindow* window;
+    HPALETTE palette; // selected palette, or null
+};
+
+struct CoreWindow {
+    WindowKind kind;
+    WNDPROC proc;       // main windows
+    DLGPROC dialogProc; // dialogs
+    const DialogTemplate* dialogTemplate;
+    CoreMenu* menu;
+    CoreDC dc;
+    NativeWindow* native;
+    int clientWidth; // pixels
+    int clientHeight;
+    bool visible;   // shown by ShowWindow (Win32's WS_VISIBLE)
+    bool minimised; // the host says it is iconified
+    bool invalid;   // needs WM_PAINT
+    bool destroying;
+    bool ended;     // dialogs: EndDialog was called
+    INT_PTR result; // dialogs: given to EndDialog
+};
+
+// A frame to make: its caption and where it goes, in the host's pixels
+// counted from the top-left corner of its desktop.
+struct FrameStyle {
+    const char* title;
+    int x, y, width, height; // main windows: the outer size; dialogs: the client's
+    CoreWindow* owner;       // dialogs: the window they are modal for, or null
+    const char* className;   // the registered window class
+};
+
+// What a host provides. A primitive that can fail reports why (ReportError) and returns false.
+struct HostPlatform {
+    bool (*open)(); // the display and the input hooks, on first use
+    // frames: the top-level window with its caption and, for main windows, the
+    // menu bar and the client surface; sets the client size, not shown yet
+    bool (*makeFrame)(CoreWindow* window, const FrameStyle& style);
+    void (*showFrame)(CoreWindow* window, int cmdShow, bool wasVisible);
+    bool (*onScreen)(CoreWindow* window); // mapped and viewable, so a paint can show
+    void (*destroyFrame)(CoreWindow* window);
+    void (*activate)(CoreWindow* window); // gives it the keyboard
+    void (*clientOrigin)(CoreWindow* window, int* x, int* y);
+    // menus: shows what window->menu->state says (lit title, open popup, marks)
+    void (*drawMenu)(CoreMenu* menu);
+    // dialogs: the width of text and the font's height in the dialog's font
+    void (*measureText)(const DialogTemplate& dialog, const char* text, int* width, int* height);
+    void (*makeControl)(CoreWindow* dialog, const ControlTemplate& control, int x, int y, int width,
+                        int height);
+    void (*setControlText)(CoreWindow* dialog, int index, const char* text);
+    void (*focusControl)(CoreWindow* dialog, int index);
+    int (*focusedControl)(CoreWindow* dialog); // index, or -1
+    // waiting: take in what the toolkit has without waiting; wait for more;
+    // end a wait because something was posted or invalidated
+    void (*poll)();
+    void (*wait)();
+    void (*wake)();
+    // Whether the toolkit's callbacks may call a window procedure; if not, what they
+    // cause is posted (it still comes before the WM_PAINT it needs).
+    bool callbacksSend;
+};
+
+// The host's table, which the executable's entry hands to StartCore.
+const HostPlatform& NativeHost();
+
+// Starts the core afresh over HOST with the program's resource script (its
+// text and its header's), for every call after.
+void StartCore(const HostPlatform* host, const char* script, const char* header);
+
+// Records why a call failed ("GLX: no double-buffered RGBA visual"); the
+// caller returns FALSE or NULL as Win32 does. CreateWindowEx clears it.
+void ReportError(const char* area, const char* format, ...);
+const std::string& LastError();
+
+// The live record behind a handle, or null for a stale or foreign one.
+CoreWindow* LiveWindow(HWND window);
+HWND HandleOf(CoreWindow* window);
+CoreDC* LiveDC(HDC dc);
+const std::vector<CoreWindow*>& Windows();
+bool IsChecked(const CoreMenu* menu, UINT id);
+
+// What the toolkit tells, from its event callbacks.
+void PostToQueue(CoreWindow* window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT SendToWindow(CoreWindow* window, UINT message, WPARAM wParam, LPARAM lParam);
+// A key by virtual-key code (VK_MENU for Alt) with Alt held or not; false if
+// nothing took it, so the toolkit may (Tab between a dialog's buttons).
+bool CoreKeyDown(UINT vk, bool alt, bool repeat);
+void CoreKeyUp(UINT vk);
+// The mouse over the menus: what lies under it (-1 for neither); false if the menus leave it.
+bool CoreMenuMouse(CoreWindow* window, MenuMouseEvent event, int title, int item);
+void CoreClientSized(CoreWindow* window, int width, int height);
+void CoreMinimised(CoreWindow* window, bool minimised);
+void CoreButton(CoreWindow* dialog, int id); // a push button clicked
+void CoreClose(CoreWindow* window);          // the close box
+
+#endif

@@ -1,0 +1,105 @@
+#include "fake_host.h"
+
+#include "embedded.h"
+
+namespace {
+
+FakeHost g_fake;
+
+bool Open()
+{
+    return true;
+}
+
+// A main window's menu bar takes 20 pixels of the outer size.
+bool MakeFrame(CoreWindow* window, const FrameStyle& style)
+{
+    window->clientWidth = style.width;
+    window->clientHeight = style.height - (window->kind == KIND_MAIN ? 20 : 0);
+    if (window->kind == KIND_DIALOG)
+        Trace("dialog " + std::to_string(style.width) + "x" + std::to_string(style.height) +
+              " at " + std::to_string(style.x) + "," + std::to_string(style.y));
+    return true;
+}
+
+void ShowFrame(CoreWindow*, int, bool) {}
+
+bool OnScreen(CoreWindow*)
+{
+    return true;
+}
+
+void DestroyFrame(CoreWindow*) {}
+
+void Activate(CoreWindow*)
+{
+    Trace("activate");
+}
+
+void ClientOrigin(CoreWindow*, int* x, int* y)
+{
+    *x = kFakeOriginX;
+    *y = kFakeOriginY;
+}
+
+void DrawMenu(CoreMenu*) {}
+
+// Base units of 6 x 13, as 8 point MS Sans Serif has them.
+void MeasureText(const DialogTemplate&, const char*, int* width, int* height)
+{
+    *width = 312;
+    *height = 13;
+}
+
+void MakeControl(CoreWindow*, const ControlTemplate&, int, int, int, int) {}
+
+void SetControlText(CoreWindow*, int index, const char* text)
+{
+    Trace("text " + std::to_string(index) + "=" + text);
+}
+
+void FocusControl(CoreWindow*, int index)
+{
+    g_fake.focused = index;
+}
+
+int FocusedControl(CoreWindow*)
+{
+    return g_fake.focused;
+}
+
+void Poll() {}
+
+void Wait()
+{
+    if (g_fake.next < g_fake.events.size())
+        g_fake.events[g_fake.next++]();
+    else
+        PostQuitMessage(0);
+}
+
+void Wake() {}
+
+const HostPlatform kFake = {
+    Open,           MakeFrame, ShowFrame,   OnScreen,    DestroyFrame,   Activate,
+    ClientOrigin,   DrawMenu,  MeasureText, MakeControl, SetControlText, FocusControl,
+    FocusedControl, Poll,      Wait,        Wake,        true,
+};
+
+} // namespace
+
+FakeHost& Fake()
+{
+    return g_fake;
+}
+
+void StartFakeCore(std::vector<std::function<void()>> events)
+{
+    g_fake = FakeHost{std::move(events), 0, "", -1};
+    StartCore(&kFake, g_resourceScript, g_resourceHeader);
+}
+
+void Trace(const std::string& word)
+{
+    g_fake.trace += (g_fake.trace.empty() ? "" : " ") + word;
+}
