@@ -53,25 +53,6 @@ CoreWindow* WindowToPaint()
     return nullptr;
 }
 
-CoreWindow* MainWindow()
-{
-    for (CoreWindow* window : g_core.windows) {
-        if (window->kind == KIND_MAIN && !window->destroying)
-            return window;
-    }
-    return nullptr;
-}
-
-// The topmost dialog, which has the keyboard and the mouse, or null.
-CoreWindow* ModalDialog()
-{
-    for (auto it = g_core.windows.rbegin(); it != g_core.windows.rend(); ++it) {
-        if ((*it)->kind == KIND_DIALOG)
-            return *it;
-    }
-    return nullptr;
-}
-
 void ForgetWindow(CoreWindow* window)
 {
     auto& live = g_core.windows;
@@ -340,6 +321,24 @@ CoreDC* LiveDC(HDC dc)
 const std::vector<CoreWindow*>& Windows()
 {
     return g_core.windows;
+}
+
+CoreWindow* MainWindow()
+{
+    for (CoreWindow* window : g_core.windows) {
+        if (window->kind == KIND_MAIN && !window->destroying)
+            return window;
+    }
+    return nullptr;
+}
+
+CoreWindow* ModalDialog()
+{
+    for (auto it = g_core.windows.rbegin(); it != g_core.windows.rend(); ++it) {
+        if ((*it)->kind == KIND_DIALOG)
+            return *it;
+    }
+    return nullptr;
 }
 
 bool IsChecked(const CoreMenu* menu, UINT id)

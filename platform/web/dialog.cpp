@@ -1,59 +1,43 @@
-// Modal dialogs built from DIALOG templates over the DOM, run on the calling
-// thread by a nested message loop. Controls are placed from dialog units
-// with base units measured from the template's font as the page renders it
-// (Win32's rule: the alphabet's average width and the font's height) and
-// rounded as MapDialogRect rounds. Enter presses the default button, Space
-// the focused one, Escape sends IDCANCEL, the close box WM_CLOSE.
+// Modal dialogs over the DOM: the frame, the controls the core places from
+// the template, their texts and focus. The dialog's font is the template's
+// as the page renders it; the core decides what keys and clicks do, and Tab
+// is the browser's, moving the focus between the buttons.
 // Not implemented: modeless dialogs, edit, list and check-box controls,
-// moving the dialog, DefDlgProc's own handling of WM_CLOSE.
+// moving the dialog.
 #include "state.h"
 
 #include <math.h>
-
-#include <algorithm>
 
 #include "dom.h"
 
 namespace {
 
-struct BaseUnits {
-    int x;            // pixels per 4 horizontal dialog units
-    int y;            // pixels per 8 vertical dialog units
-    std::string font; // CSS font of the controls
-};
-
-BaseUnits MeasureBaseUnits(const DialogTemplate& dialog)
+// MulDiv(points, 96, 72): a 96 dpi screen, as Win32 assumes.
+std::string FontOf(const DialogTemplate& dialog)
 {
-    // MulDiv(points, 96, 72): a 96 dpi screen, as Win32 assumes.
     int pixels = ((dialog.fontPoints ? dialog.fontPoints : 8) * 96 + 36) / 72;
     std::string name = dialog.fontName.empty() ? "MS Sans Serif" : dialog.fontName;
-    BaseUnits units;
-    units.font = std::to_string(pixels) + "px \"" + name + "\", sans-serif";
+    return std::to_string(pixels) + "px \"" + name + "\", sans-serif";
+}
+
+} // namespace
+
+void MeasureText(const DialogTemplate& dialog, const char* text, int* width, int* height)
+{
     val context = Document()
                       .call<val>("createElement", std::string("canvas"))
                       .call<val>("getContext", std::string("2d"));
-    context.set("font", units.font);
-    val metrics = context.call<val>(
-        "measureText", std::string("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    units.x = (static_cast<int>(metrics["width"].as<double>()) / 26 + 1) / 2;
-    units.y = static_cast<int>(lround(metrics["fontBoundingBoxAscent"].as<double>() +
+    context.set("font", FontOf(dialog));
+    val metrics = context.call<val>("measureText", std::string(text));
+    *width = static_cast<int>(metrics["width"].as<double>());
+    *height = static_cast<int>(lround(metrics["fontBoundingBoxAscent"].as<double>() +
                                       metrics["fontBoundingBoxDescent"].as<double>()));
-    return units;
 }
 
-// Rounded, as Win32's MapDialogRect does.
-int ToPixelsX(const BaseUnits& units, int dialogUnits)
+void MakeControl(CoreWindow* dialog, const ControlTemplate& control, int x, int y, int width,
+                 int height)
 {
-    return (dialogUnits * units.x + 2) / 4;
-}
-
-int ToPixelsY(const BaseUnits& units, int dialogUnits)
-{
-    return (dialogUnits * units.y + 4) / 8;
-}
-
-val CreateControl(const ControlTemplate& control, const BaseUnits& units, val client)
-{
+    val client = dialog->native->client;
     val element = val::null();
     if (control.kind == "DEFPUSHBUTTON" || control.kind == "PUSHBUTTON") {
         element = NewElement("button",
@@ -73,139 +57,63 @@ val CreateControl(const ControlTemplate& control, const BaseUnits& units, val cl
         SetMnemonicText(element, control.text);
     element["dataset"].set(
         "id", control.id); // the dialog item's id, so the page tells the controls apart
-    SetPixels(element, "left", ToPixelsX(units, control.x));
-    SetPixels(element, "top", ToPixelsY(units, control.y));
-    SetPixels(element, "width", ToPixelsX(units, control.width));
-    SetPixels(element, "height", ToPixelsY(units, control.height));
-    return element;
+    SetPixels(element, "left", x);
+    SetPixels(element, "top", y);
+    SetPixels(element, "width", width);
+    SetPixels(element, "height", height);
+    dialog->native->controls.push_back(element);
 }
 
-int MeasureLeft(val element)
+// The style places the client area; the caption and border lie outside it, as on Win32.
+bool MakeDialogFrame(CoreWindow* dialog, const FrameStyle& style)
 {
-    return PixelMeasure(element, "offsetLeft") + PixelMeasure(element, "clientLeft");
+    auto* native = new NativeWindow();
+    dialog->native = native;
+    native->frame = NewWindowFrame(dialog, style.title);
+    val client = NewElement("div", "dialog-client", native->frame);
+    native->client = client;
+    int unused, lineHeight;
+    MeasureText(*dialog->dialogTemplate, "", &unused, &lineHeight);
+    client["style"].set("font", FontOf(*dialog->dialogTemplate));
+    SetPixels(client, "lineHeight", lineHeight);
+    SetPixels(client, "width", style.width);
+    SetPixels(client, "height", style.height);
+    SetPixels(native->frame, "left",
+              style.x - PixelMeasure(native->frame, "clientLeft") -
+                  PixelMeasure(client, "offsetLeft"));
+    SetPixels(native->frame, "top",
+              style.y - PixelMeasure(native->frame, "clientTop") -
+                  PixelMeasure(client, "offsetTop"));
+    dialog->clientWidth = style.width;
+    dialog->clientHeight = style.height;
+    return true;
 }
 
-int MeasureTop(val element)
+void SetControlText(CoreWindow* dialog, int index, const char* text)
 {
-    return PixelMeasure(element, "offsetTop") + PixelMeasure(element, "clientTop");
+    SetMnemonicText(dialog->native->controls[index], text);
 }
 
-// The template places the client area from the owner's client area; the
-// caption and border lie outside it, as on Win32.
-void PlaceDialog(WebWindow* dialog, val client, const DialogTemplate& dialogTemplate,
-                 const BaseUnits& units, WebWindow* owner)
+void FocusControl(CoreWindow* dialog, int index)
 {
-    int x = ToPixelsX(units, dialogTemplate.x);
-    int y = ToPixelsY(units, dialogTemplate.y);
-    if (owner && owner->kind == KIND_MAIN) {
-        x += MeasureLeft(owner->frame) + PixelMeasure(owner->canvas, "offsetLeft");
-        y += MeasureTop(owner->frame) + PixelMeasure(owner->canvas, "offsetTop");
-    }
-    x -= PixelMeasure(dialog->frame, "clientLeft") + PixelMeasure(client, "offsetLeft");
-    y -= PixelMeasure(dialog->frame, "clientTop") + PixelMeasure(client, "offsetTop");
-    SetPixels(dialog->frame, "left", x);
-    SetPixels(dialog->frame, "top", y);
+    dialog->native->controls[index].call<void>("focus");
 }
 
-WebControl* FindControl(WebWindow* dialog, int id)
-{
-    for (WebControl& control : dialog->controls) {
-        if (control.id == id)
-            return &control;
-    }
-    return nullptr;
-}
-
-// The id of a button element, from its hit label "button:ID".
-int ButtonId(val button)
-{
-    return std::stoi(button["dataset"]["hit"].as<std::string>().substr(7));
-}
-
-void PostCommand(WebWindow* dialog, int id)
-{
-    PostToQueue(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
-}
-
-} // namespace
-
-bool DialogKey(WebWindow* dialog, UINT vk)
+int FocusedControl(CoreWindow* dialog)
 {
     val focused = Document()["activeElement"];
-    bool onButton = !focused.isNull() && dialog->frame.call<bool>("contains", focused) &&
-                    focused["tagName"].as<std::string>() == "BUTTON";
-    if (vk == VK_RETURN)
-        PostCommand(dialog, onButton ? ButtonId(focused) : dialog->defaultButton);
-    else if (vk == VK_SPACE && onButton)
-        PostCommand(dialog, ButtonId(focused));
-    else if (vk == VK_ESCAPE)
-        PostCommand(dialog, IDCANCEL);
-    // NOTE: Tab is the browser's: it moves the focus between the dialog's buttons.
-    return vk != VK_TAB;
+    const std::vector<val>& controls = dialog->native->controls;
+    for (size_t i = 0; i < controls.size(); i++) {
+        if (controls[i].strictlyEquals(focused))
+            return static_cast<int>(i);
+    }
+    return -1;
 }
 
-void DialogClick(WebWindow* dialog, const std::string& hit)
+void DialogClick(CoreWindow* dialog, const std::string& hit)
 {
     if (hit == "close")
-        PostToQueue(dialog, WM_CLOSE, 0, 0);
+        CoreClose(dialog);
     else if (hit.compare(0, 7, "button:") == 0)
-        PostCommand(dialog, std::stoi(hit.substr(7)));
-}
-
-INT_PTR WINAPI DialogBoxParam(HINSTANCE, LPCSTR templateName, HWND parent, DLGPROC dialogProc,
-                              LPARAM initParam)
-{
-    const DialogTemplate* dialogTemplate =
-        IS_INTRESOURCE(templateName) ? FindDialogTemplate(Resources(), LOWORD(templateName))
-                                     : nullptr;
-    if (!dialogTemplate || !dialogProc) {
-        ReportError("USER32", "dialog resource not found");
-        return -1;
-    }
-    BaseUnits units = MeasureBaseUnits(*dialogTemplate);
-
-    auto* dialog = new WebWindow();
-    dialog->kind = KIND_DIALOG;
-    dialog->dialogProc = dialogProc;
-    dialog->dc.window = dialog;
-    dialog->frame = NewWindowFrame(dialog, dialogTemplate->caption.c_str());
-    dialog->frame["style"].set("visibility", std::string("hidden"));
-    val client = NewElement("div", "dialog-client", dialog->frame);
-    client["style"].set("font", units.font);
-    SetPixels(client, "lineHeight", units.y);
-    SetPixels(client, "width", ToPixelsX(units, dialogTemplate->width));
-    SetPixels(client, "height", ToPixelsY(units, dialogTemplate->height));
-    val defaultButton = val::null();
-    for (const ControlTemplate& control : dialogTemplate->controls) {
-        val element = CreateControl(control, units, client);
-        dialog->controls.push_back({control.id, element});
-        if (control.kind == "DEFPUSHBUTTON") {
-            dialog->defaultButton = control.id;
-            defaultButton = element;
-        }
-    }
-    PlaceDialog(dialog, client, *dialogTemplate, units, WindowFromHandle(parent));
-    g_host.windows.push_back(dialog);
-
-    // NOTE: as on Win32, WM_INITDIALOG comes before the dialog is shown.
-    bool focusDefault = dialogProc(HandleOf(dialog), WM_INITDIALOG, 0, initParam);
-    dialog->frame["style"].set("visibility", std::string("visible"));
-    if (focusDefault && !defaultButton.isNull())
-        defaultButton.call<void>("focus");
-    // A WM_QUIT that ends the wait stays posted for the outer loop, as Win32 reposts it.
-    INT_PTR result = RunDialog(dialog);
-    dialog->frame.call<void>("remove");
-    ForgetWindow(dialog);
-    delete dialog;
-    return result;
-}
-
-BOOL WINAPI SetDlgItemText(HWND handle, int id, LPCSTR text)
-{
-    WebWindow* dialog = WindowFromHandle(handle);
-    WebControl* control = dialog ? FindControl(dialog, id) : nullptr;
-    if (!control)
-        return FALSE;
-    SetMnemonicText(control->element, text ? text : "");
-    return TRUE;
+        CoreButton(dialog, std::stoi(hit.substr(7)));
 }

@@ -1,4 +1,5 @@
-// Process entry: hands over to WinMain as the Win32 start-up code does, then
+// Process entry: hands the core this host and the program's resource script,
+// then over to WinMain as the Win32 start-up code does; then
 // tells on the page that the program has ended, with its exit code, and
 // offers to start it again (a fresh page, as a fresh process would be).
 #include "state.h"
@@ -6,6 +7,7 @@
 #include <emscripten/html5.h>
 
 #include "dom.h"
+#include "embedded.h"
 
 namespace {
 
@@ -20,8 +22,7 @@ void ShowEnded(int code)
     val document = Document();
     document.call<val>("getElementById", std::string("exit-code"))
         .set("textContent", std::to_string(code));
-    document.call<val>("getElementById", std::string("exit-cause"))
-        .set("textContent", g_host.lastError);
+    document.call<val>("getElementById", std::string("exit-cause")).set("textContent", LastError());
     document.call<val>("getElementById", std::string("ended")).set("hidden", false);
     emscripten_set_click_callback("#restart", nullptr, EM_FALSE, OnRestart);
 }
@@ -30,12 +31,13 @@ void ShowEnded(int code)
 
 int main()
 {
+    StartCore(&NativeHost(), g_resourceScript, g_resourceHeader);
     static int module;
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(&module);
     char commandLine[] = "";
     int code = WinMain(instance, NULL, commandLine, SW_SHOWDEFAULT);
-    if (code != 0 && !g_host.lastError.empty())
-        val::global("console").call<void>("error", "robot-oxel: " + g_host.lastError);
+    if (code != 0 && !LastError().empty())
+        val::global("console").call<void>("error", "robot-oxel: " + LastError());
     ShowEnded(code);
     return code;
 }

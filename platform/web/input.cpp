@@ -1,7 +1,7 @@
 // Keyboard and mouse from the page, translated in one place for every
-// window: keys to the modal dialog, the menu bar or WM_KEYDOWN with the
-// Win32 virtual-key code of KeyboardEvent.code; the mouse to the dialog's
-// buttons, the menu, the sizing border and the close box.
+// window and handed to the core: keys as the Win32 virtual-key code of
+// KeyboardEvent.code; the mouse to the dialog's buttons, the menu, the
+// sizing border and the close box.
 // Not implemented: WM_KEYUP, WM_CHAR, WM_SYSKEYDOWN, mouse messages (the
 // program handles none of them).
 #include "state.h"
@@ -13,59 +13,38 @@
 
 namespace {
 
-WebWindow* MainWindow()
+CoreWindow* WindowOf(val element)
 {
-    for (HostWindow* window : g_host.windows) {
-        if (window->kind == KIND_MAIN && !window->destroying)
-            return static_cast<WebWindow*>(window);
-    }
-    return nullptr;
-}
-
-WebWindow* WindowOf(val element)
-{
-    for (HostWindow* host : g_host.windows) {
-        auto* window = static_cast<WebWindow*>(host);
-        if (!element.isNull() && window->frame.call<bool>("contains", element))
+    for (CoreWindow* window : Windows()) {
+        if (!element.isNull() && window->native->frame.call<bool>("contains", element))
             return window;
     }
     return nullptr;
 }
 
+// The hit label's number after prefix ("item:2" -> 2), or -1.
+int HitIndex(const std::string& hit, const char* prefix)
+{
+    std::string head(prefix);
+    return hit.compare(0, head.size(), head) == 0 ? std::stoi(hit.substr(head.size())) : -1;
+}
+
 EM_BOOL OnKeyDown(int, const EmscriptenKeyboardEvent* event, void*)
 {
     UINT vk = VirtualKeyFromCode(event->code);
-    // Alt alone toggles the menu on its release, as on Windows.
-    g_web.altAlone = vk == VK_MENU && (g_web.altAlone || !event->repeat);
-    if (vk == VK_MENU)
-        return EM_TRUE;
     // NOTE: with Ctrl or the Meta key held, keys are the browser's (reload, close, copy).
-    if (event->ctrlKey || event->metaKey || !vk)
-        return EM_FALSE;
-    if (WebWindow* dialog = ModalDialog())
-        return DialogKey(dialog, vk);
-    WebWindow* window = MainWindow();
-    if (!window)
-        return EM_FALSE;
-    if (window->menu && MenuKey(window->menu, vk, event->altKey))
-        return EM_TRUE;
-    // Alt combinations are Win32's WM_SYSKEYDOWN, which the program leaves alone.
-    if (event->altKey)
-        return EM_TRUE;
-    PostToQueue(window, WM_KEYDOWN, vk, 1);
+    if ((event->ctrlKey || event->metaKey) && vk != VK_MENU)
+        vk = 0;
     // NOTE: the window gets function keys too, but the browser keeps them (F5 reloads).
-    return vk < VK_F1 || vk >= VK_F1 + 24;
+    bool functionKey = vk >= VK_F1 && vk < VK_F1 + 24 && vk != VK_F10;
+    return CoreKeyDown(vk, event->altKey, event->repeat) && !functionKey;
 }
 
 EM_BOOL OnKeyUp(int, const EmscriptenKeyboardEvent* event, void*)
 {
-    if (VirtualKeyFromCode(event->code) != VK_MENU)
-        return EM_FALSE;
-    WebWindow* window = MainWindow();
-    if (g_web.altAlone && window && window->menu && !ModalDialog())
-        MenuKey(window->menu, VK_MENU, false);
-    g_web.altAlone = false;
-    return EM_TRUE;
+    UINT vk = VirtualKeyFromCode(event->code);
+    CoreKeyUp(vk);
+    return vk == VK_MENU;
 }
 
 EM_BOOL OnMouse(int eventType, const EmscriptenMouseEvent* event, void*)
@@ -79,41 +58,46 @@ EM_BOOL OnMouse(int eventType, const EmscriptenMouseEvent* event, void*)
     }
     val element = val::null();
     std::string hit = HitAt(event->clientX, event->clientY, &element);
-    WebWindow* target = WindowOf(element);
+    CoreWindow* target = WindowOf(element);
     // A modal dialog disables its owner, as on Win32.
-    if (WebWindow* dialog = ModalDialog()) {
+    if (CoreWindow* dialog = ModalDialog()) {
         if (target == dialog && eventType == EMSCRIPTEN_EVENT_CLICK)
             DialogClick(dialog, hit);
         return target && target != dialog;
     }
-    WebWindow* window = MainWindow();
+    CoreWindow* window = MainWindow();
     if (!window)
         return EM_FALSE;
-    if (window->menu && MenuMouse(window->menu, eventType, target == window ? hit : ""))
+    std::string over = target == window ? hit : "";
+    MenuMouseEvent menuEvent = eventType == EMSCRIPTEN_EVENT_MOUSEDOWN ? MOUSE_DOWN
+                               : eventType == EMSCRIPTEN_EVENT_MOUSEUP ? MOUSE_UP
+                                                                       : MOUSE_MOVE;
+    if (eventType != EMSCRIPTEN_EVENT_CLICK &&
+        CoreMenuMouse(window, menuEvent, HitIndex(over, "title:"), HitIndex(over, "item:")))
         return EM_TRUE;
     if (target != window)
         return EM_FALSE;
     if (eventType == EMSCRIPTEN_EVENT_MOUSEDOWN && hit == "border")
         StartSizing(window, event->clientX, event->clientY);
     else if (eventType == EMSCRIPTEN_EVENT_CLICK && hit == "close")
-        CloseBox(window);
+        CoreClose(window);
     // The frame is no text to select.
     return eventType == EMSCRIPTEN_EVENT_MOUSEDOWN;
 }
 
 EM_BOOL OnResize(int, const EmscriptenUiEvent*, void*)
 {
-    if (WebWindow* window = MainWindow())
+    if (CoreWindow* window = MainWindow())
         ClientSizeChanged(window);
     return EM_FALSE;
 }
 
 } // namespace
 
-void HookInput()
+bool HookInput()
 {
     if (g_web.inputHooked)
-        return;
+        return true;
     const char* document = EMSCRIPTEN_EVENT_TARGET_DOCUMENT;
     emscripten_set_keydown_callback(document, nullptr, EM_TRUE, OnKeyDown);
     emscripten_set_keyup_callback(document, nullptr, EM_TRUE, OnKeyUp);
@@ -123,4 +107,5 @@ void HookInput()
     emscripten_set_click_callback(document, nullptr, EM_TRUE, OnMouse);
     emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_FALSE, OnResize);
     g_web.inputHooked = true;
+    return true;
 }

@@ -121,7 +121,7 @@ class WebGlBackend : public GlBackend {
 };
 
 struct WebGlRecord {
-    WebWindow* window;
+    CoreWindow* window;
     WebGlBackend* backend;
     GlContext* context;
     val lostNotice; // shown over the client area while the browser holds the context
@@ -131,7 +131,7 @@ struct WebGlRecord {
 EM_BOOL OnContextLost(int, const void*, void* data)
 {
     auto* record = static_cast<WebGlRecord*>(data);
-    val canvas = record->window->canvas;
+    val canvas = record->window->native->canvas;
     if (record->lostNotice.isNull()) {
         record->lostNotice = NewElement("div", "context-lost", canvas["parentNode"]);
         record->lostNotice.call<void>("setAttribute", std::string("role"), std::string("alert"));
@@ -169,15 +169,10 @@ void WatchContext(WebGlRecord* record, bool on)
                                                  on ? OnContextRestored : nullptr);
 }
 
-WebDC* DCFromHandle(HDC dc)
-{
-    auto* record = reinterpret_cast<WebDC*>(dc);
-    return record && WindowFromHandle(HandleOf(record->window)) ? record : nullptr;
-}
-
 // The canvas's context, made on first need: its attributes are the window's pixel format.
-val WebGlOf(WebWindow* window)
+val WebGlOf(CoreWindow* core)
 {
+    NativeWindow* window = core->native;
     if (window->webgl.isNull() && !window->canvas.isUndefined()) {
         val attributes = val::object();
         attributes.set("alpha", false);
@@ -201,7 +196,7 @@ BYTE Bits(val webgl, GLenum name)
 
 int WINAPI ChoosePixelFormat(HDC dc, const PIXELFORMATDESCRIPTOR* pfd)
 {
-    WebDC* record = DCFromHandle(dc);
+    CoreDC* record = LiveDC(dc);
     if (!record || !pfd || pfd->iPixelType != PFD_TYPE_RGBA || WebGlOf(record->window).isNull())
         return 0;
     return 1;
@@ -210,23 +205,23 @@ int WINAPI ChoosePixelFormat(HDC dc, const PIXELFORMATDESCRIPTOR* pfd)
 // A canvas's context attributes are fixed when it is made, as a window's pixel format is once set.
 BOOL WINAPI SetPixelFormat(HDC dc, int format, const PIXELFORMATDESCRIPTOR*)
 {
-    WebDC* record = DCFromHandle(dc);
-    if (!record || format != 1 || record->window->pixelFormatSet ||
+    CoreDC* record = LiveDC(dc);
+    if (!record || format != 1 || record->window->native->pixelFormatSet ||
         WebGlOf(record->window).isNull())
         return FALSE;
-    record->window->pixelFormatSet = true;
+    record->window->native->pixelFormatSet = true;
     return TRUE;
 }
 
 int WINAPI GetPixelFormat(HDC dc)
 {
-    WebDC* record = DCFromHandle(dc);
-    return record && record->window->pixelFormatSet ? 1 : 0;
+    CoreDC* record = LiveDC(dc);
+    return record && record->window->native->pixelFormatSet ? 1 : 0;
 }
 
 int WINAPI DescribePixelFormat(HDC dc, int format, UINT bytes, LPPIXELFORMATDESCRIPTOR pfd)
 {
-    WebDC* record = DCFromHandle(dc);
+    CoreDC* record = LiveDC(dc);
     val webgl = record ? WebGlOf(record->window) : val::null();
     if (webgl.isNull() || format != 1)
         return 0;
@@ -270,7 +265,7 @@ UINT WINAPI RealizePalette(HDC)
 
 BOOL WINAPI UpdateColors(HDC dc)
 {
-    return DCFromHandle(dc) ? TRUE : FALSE;
+    return LiveDC(dc) ? TRUE : FALSE;
 }
 
 BOOL WINAPI DeleteObject(HGDIOBJ)
@@ -280,12 +275,12 @@ BOOL WINAPI DeleteObject(HGDIOBJ)
 
 HGLRC WINAPI wglCreateContext(HDC dc)
 {
-    WebDC* record = DCFromHandle(dc);
-    if (!record || !record->window->pixelFormatSet) {
+    CoreDC* record = LiveDC(dc);
+    if (!record || !record->window->native->pixelFormatSet) {
         ReportError("WGL", "no pixel format set on the window");
         return NULL;
     }
-    auto* backend = new WebGlBackend(record->window->webgl);
+    auto* backend = new WebGlBackend(record->window->native->webgl);
     if (!backend->MakeResources()) {
         delete backend;
         return NULL;
@@ -293,7 +288,7 @@ HGLRC WINAPI wglCreateContext(HDC dc)
     // The browser's context events find the canvas by a selector.
     static int canvases;
     std::string id = "client-" + std::to_string(++canvases);
-    record->window->canvas.set("id", id);
+    record->window->native->canvas.set("id", id);
     auto* context =
         new WebGlRecord{record->window, backend, GlCreateContext(backend), val::null(), "#" + id};
     WatchContext(context, true);
@@ -308,7 +303,7 @@ BOOL WINAPI wglMakeCurrent(HDC dc, HGLRC handle)
         GlMakeCurrent(nullptr);
         return TRUE;
     }
-    WebDC* target = DCFromHandle(dc);
+    CoreDC* target = LiveDC(dc);
     if (!target || target->window != record->window)
         return FALSE;
     GlMakeCurrent(record->context);
@@ -333,7 +328,7 @@ BOOL WINAPI wglDeleteContext(HGLRC handle)
 // pending.
 BOOL WINAPI SwapBuffers(HDC dc)
 {
-    if (!DCFromHandle(dc))
+    if (!LiveDC(dc))
         return FALSE;
     GlFlushLines();
     return TRUE;

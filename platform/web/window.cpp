@@ -34,27 +34,32 @@ val Desktop()
     return desktop.isNull() ? Document()["body"] : desktop;
 }
 
-// The canvas follows the size the frame's layout gives it, in device pixels.
+// The canvas's size in device pixels, as the frame's layout gives it.
 // NOTE: as for a DPI-aware Win32 program, the client area is in device pixels, so the picture is
 // as sharp as the text beside it; the frame, menus and dialogs keep their CSS size.
-bool FollowClientSize(WebWindow* window)
+void MeasureClient(CoreWindow* window, int* width, int* height)
 {
     double ratio = val::global("devicePixelRatio").as<double>();
-    val box = window->canvas.call<val>("getBoundingClientRect");
-    int width = static_cast<int>(std::lround(box["width"].as<double>() * ratio));
-    int height = static_cast<int>(std::lround(box["height"].as<double>() * ratio));
-    if (width == window->clientWidth && height == window->clientHeight)
-        return false;
-    window->canvas.set("width", width);
-    window->canvas.set("height", height);
-    window->clientWidth = width;
-    window->clientHeight = height;
-    return true;
+    val box = window->native->canvas.call<val>("getBoundingClientRect");
+    *width = static_cast<int>(std::lround(box["width"].as<double>() * ratio));
+    *height = static_cast<int>(std::lround(box["height"].as<double>() * ratio));
+    window->native->canvas.set("width", *width);
+    window->native->canvas.set("height", *height);
+}
+
+int MeasureLeft(val element)
+{
+    return PixelMeasure(element, "offsetLeft") + PixelMeasure(element, "clientLeft");
+}
+
+int MeasureTop(val element)
+{
+    return PixelMeasure(element, "offsetTop") + PixelMeasure(element, "clientTop");
 }
 
 } // namespace
 
-val NewWindowFrame(WebWindow* window, const char* title)
+val NewWindowFrame(CoreWindow* window, const char* title)
 {
     bool sizable = window->kind == KIND_MAIN; // WS_OVERLAPPEDWINDOW; dialogs have a fixed frame
     val frame = NewElement("div", sizable ? "frame sizable" : "frame", Desktop());
@@ -65,98 +70,59 @@ val NewWindowFrame(WebWindow* window, const char* title)
     val close = NewElement("span", "close", caption);
     close.set("textContent", std::string("\u2715"));
     close["dataset"].set("hit", std::string("close"));
+    // Laid out but not visible until shown, so WM_SIZE can report the client area.
+    frame["style"].set("visibility", std::string("hidden"));
     return frame;
 }
 
-HWND WINAPI CreateWindowEx(DWORD, LPCSTR className, LPCSTR windowName, DWORD, int x, int y,
-                           int width, int height, HWND, HMENU, HINSTANCE, LPVOID)
+bool MakeFrame(CoreWindow* window, const FrameStyle& style)
 {
-    g_host.lastError.clear();
-    const WNDCLASS* windowClass;
-    const MenuTemplate* menuTemplate;
-    if (!FindClass(className, &windowClass, &menuTemplate))
-        return NULL;
-    HookInput();
-
-    auto* window = new WebWindow();
-    window->kind = KIND_MAIN;
-    window->proc = windowClass->lpfnWndProc;
-    window->dc.window = window;
-    // Laid out but not visible until ShowWindow, so WM_SIZE can report the client area.
-    window->frame = NewWindowFrame(window, windowName ? windowName : "");
-    window->frame["style"].set("visibility", std::string("hidden"));
-    SetPixels(window->frame, "left", x);
-    SetPixels(window->frame, "top", y);
-    SetPixels(window->frame, "width", width);
-    SetPixels(window->frame, "height", height);
-    if (menuTemplate)
-        window->menu = CreateMenuBar(window, *menuTemplate, window->frame);
-    window->canvas = NewElement("canvas", "client", window->frame);
-    window->canvas["dataset"].set("hit", std::string("client"));
-    FollowClientSize(window);
+    if (window->kind == KIND_DIALOG)
+        return MakeDialogFrame(window, style);
+    auto* native = new NativeWindow();
+    window->native = native;
+    native->frame = NewWindowFrame(window, style.title);
+    SetPixels(native->frame, "left", style.x);
+    SetPixels(native->frame, "top", style.y);
+    SetPixels(native->frame, "width", style.width);
+    SetPixels(native->frame, "height", style.height);
+    if (window->menu)
+        native->bar = CreateMenuBar(*window->menu->menuTemplate, native->frame);
+    native->canvas = NewElement("canvas", "client", native->frame);
+    native->canvas["dataset"].set("hit", std::string("client"));
+    MeasureClient(window, &window->clientWidth, &window->clientHeight);
     WatchDevicePixels();
-    window->invalid = true;
-    g_host.windows.push_back(window);
-
-    // NOTE: Win32 sends WM_SIZE after WM_CREATE, before CreateWindowEx returns.
-    if (!SendCreate(window))
-        return NULL;
-    SendToWindow(window, WM_SIZE, SIZE_RESTORED,
-                 MAKELPARAM(window->clientWidth, window->clientHeight));
-    return HandleOf(window);
+    return true;
 }
 
 // NOTE: a page has no minimised state: every show request shows the frame as it is.
-BOOL WINAPI ShowWindow(HWND handle, int cmdShow)
+void ShowFrame(CoreWindow* window, int cmdShow, bool)
 {
-    WebWindow* window = WindowFromHandle(handle);
-    if (!window)
-        return FALSE;
-    BOOL wasVisible = window->shown ? TRUE : FALSE;
-    window->shown = cmdShow != SW_HIDE;
-    window->frame["style"].set("visibility", std::string(window->shown ? "visible" : "hidden"));
-    return wasVisible;
+    window->native->frame["style"].set("visibility",
+                                       std::string(cmdShow != SW_HIDE ? "visible" : "hidden"));
 }
 
-BOOL WINAPI UpdateWindow(HWND handle)
+void DestroyFrame(CoreWindow* window)
 {
-    WebWindow* window = WindowFromHandle(handle);
-    if (!window)
-        return FALSE;
-    if (window->invalid && window->shown)
-        SendToWindow(window, WM_PAINT, 0, 0);
-    return TRUE;
-}
-
-BOOL WINAPI DestroyWindow(HWND handle)
-{
-    WebWindow* window = WindowFromHandle(handle);
-    if (!window || window->destroying || window->kind != KIND_MAIN)
-        return FALSE;
-    window->destroying = true;
-    SendToWindow(window, WM_DESTROY, 0, 0);
-    if (window->menu) {
-        DestroyMenuBar(window->menu);
-        window->menu = nullptr;
-    }
     if (g_web.sizing.window == window)
         g_web.sizing.window = nullptr;
-    window->frame.call<void>("remove");
-    ForgetWindow(window);
-    delete window;
-    return TRUE;
+    window->native->frame.call<void>("remove");
+    delete window->native;
+    window->native = nullptr;
 }
 
-HDC WINAPI GetDC(HWND handle)
+void ClientOrigin(CoreWindow* window, int* x, int* y)
 {
-    WebWindow* window = WindowFromHandle(handle);
-    return window ? reinterpret_cast<HDC>(&window->dc) : NULL;
+    NativeWindow* native = window->native;
+    *x = MeasureLeft(native->frame) + PixelMeasure(native->canvas, "offsetLeft");
+    *y = MeasureTop(native->frame) + PixelMeasure(native->canvas, "offsetTop");
 }
 
 // The edges within reach of the press follow the mouse, as on a WS_THICKFRAME window.
-void StartSizing(WebWindow* window, long clientX, long clientY)
+void StartSizing(CoreWindow* window, long clientX, long clientY)
 {
-    val box = window->frame.call<val>("getBoundingClientRect");
+    val frame = window->native->frame;
+    val box = frame.call<val>("getBoundingClientRect");
     Sizing& sizing = g_web.sizing;
     sizing.window = window;
     sizing.left = clientX < box["left"].as<double>() + kEdgeGrab;
@@ -165,20 +131,19 @@ void StartSizing(WebWindow* window, long clientX, long clientY)
     sizing.bottom = clientY > box["bottom"].as<double>() - kEdgeGrab;
     sizing.startX = clientX;
     sizing.startY = clientY;
-    sizing.startLeft = PixelMeasure(window->frame, "offsetLeft");
-    sizing.startTop = PixelMeasure(window->frame, "offsetTop");
-    sizing.startWidth = PixelMeasure(window->frame, "offsetWidth");
-    sizing.startHeight = PixelMeasure(window->frame, "offsetHeight");
+    sizing.startLeft = PixelMeasure(frame, "offsetLeft");
+    sizing.startTop = PixelMeasure(frame, "offsetTop");
+    sizing.startWidth = PixelMeasure(frame, "offsetWidth");
+    sizing.startHeight = PixelMeasure(frame, "offsetHeight");
 }
 
-// NOTE: WM_SIZE is posted, not sent: the browser calls back while the program
-// waits in GetMessage. It still comes before the WM_PAINT the new size needs.
 void TrackSizing(long clientX, long clientY)
 {
     const Sizing& sizing = g_web.sizing;
-    WebWindow* window = sizing.window;
+    CoreWindow* window = sizing.window;
     if (!window)
         return;
+    val frame = window->native->frame;
     int dx = static_cast<int>(clientX - sizing.startX);
     int dy = static_cast<int>(clientY - sizing.startY);
     int width = sizing.startWidth + (sizing.right ? dx : sizing.left ? -dx : 0);
@@ -186,25 +151,17 @@ void TrackSizing(long clientX, long clientY)
     width = std::max(kMinFrameWidth, width);
     height = std::max(kMinFrameHeight, height);
     if (sizing.left)
-        SetPixels(window->frame, "left", sizing.startLeft + sizing.startWidth - width);
+        SetPixels(frame, "left", sizing.startLeft + sizing.startWidth - width);
     if (sizing.top)
-        SetPixels(window->frame, "top", sizing.startTop + sizing.startHeight - height);
-    SetPixels(window->frame, "width", width);
-    SetPixels(window->frame, "height", height);
+        SetPixels(frame, "top", sizing.startTop + sizing.startHeight - height);
+    SetPixels(frame, "width", width);
+    SetPixels(frame, "height", height);
     ClientSizeChanged(window);
 }
 
-void ClientSizeChanged(WebWindow* window)
+void ClientSizeChanged(CoreWindow* window)
 {
-    if (!FollowClientSize(window))
-        return;
-    // CS_HREDRAW | CS_VREDRAW: every size change repaints the whole client area.
-    window->invalid = true;
-    PostToQueue(window, WM_SIZE, SIZE_RESTORED,
-                MAKELPARAM(window->clientWidth, window->clientHeight));
-}
-
-void CloseBox(WebWindow* window)
-{
-    PostToQueue(window, WM_CLOSE, 0, 0);
+    int width, height;
+    MeasureClient(window, &width, &height);
+    CoreClientSized(window, width, height);
 }

@@ -168,7 +168,7 @@ INT_PTR CALLBACK TraceDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM)
     return FALSE;
 }
 
-HWND MainWindow()
+HWND Main()
 {
     return HandleOf(Windows().front());
 }
@@ -196,14 +196,13 @@ struct Scenario {
 
 const Scenario kScenarios[] = {
     {"a validated window waits", {}, ""},
-    {"an invalidation paints once", {[] { InvalidateRect(MainWindow(), NULL, FALSE); }}, "paint"},
+    {"an invalidation paints once", {[] { InvalidateRect(Main(), NULL, FALSE); }}, "paint"},
     {"no paint while minimised, one on restoring",
-     {[] { CoreMinimised(Windows().front(), true); },
-      [] { InvalidateRect(MainWindow(), NULL, FALSE); },
+     {[] { CoreMinimised(Windows().front(), true); }, [] { InvalidateRect(Main(), NULL, FALSE); },
       [] { CoreMinimised(Windows().front(), false); }},
      "size 0x0 size 300x200 paint"},
     {"no paint while hidden",
-     {[] { ShowWindow(MainWindow(), SW_HIDE); }, [] { InvalidateRect(MainWindow(), NULL, FALSE); }},
+     {[] { ShowWindow(Main(), SW_HIDE); }, [] { InvalidateRect(Main(), NULL, FALSE); }},
      ""},
     {"a resize repaints",
      {[] { CoreClientSized(Windows().front(), 320, 240); }},

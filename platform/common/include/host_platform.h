@@ -114,6 +114,8 @@ CoreWindow* LiveWindow(HWND window);
 HWND HandleOf(CoreWindow* window);
 CoreDC* LiveDC(HDC dc);
 const std::vector<CoreWindow*>& Windows();
+CoreWindow* MainWindow();  // the first main window not being destroyed, or null
+CoreWindow* ModalDialog(); // the topmost dialog, which has the keyboard and the mouse, or null
 bool IsChecked(const CoreMenu* menu, UINT id);
 
 // What the toolkit tells, from its event callbacks.
