@@ -10,7 +10,6 @@
 namespace {
 
 struct CoreState {
-    const HostPlatform* host;
     const char* script; // the program's resource script and its header, as text
     const char* header;
     bool classRegistered;
@@ -25,11 +24,6 @@ struct CoreState {
 };
 
 CoreState g_core;
-
-const HostPlatform& Host()
-{
-    return *g_core.host;
-}
 
 const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
 
@@ -127,7 +121,7 @@ void SendSize(CoreWindow* window, WPARAM kind, bool fromCallback)
 {
     int width = kind == SIZE_MINIMIZED ? 0 : window->clientWidth;
     int height = kind == SIZE_MINIMIZED ? 0 : window->clientHeight;
-    if (fromCallback && !Host().callbacksSend)
+    if (fromCallback && !kHostCallbacksSend)
         PostToQueue(window, WM_SIZE, kind, MAKELPARAM(width, height));
     else
         SendToWindow(window, WM_SIZE, kind, MAKELPARAM(width, height));
@@ -137,7 +131,7 @@ void SendSize(CoreWindow* window, WPARAM kind, bool fromCallback)
 bool NextMessage(MSG* msg)
 {
     for (;;) {
-        Host().poll();
+        HostPoll();
         if (!g_core.queue.empty()) {
             *msg = g_core.queue.front();
             g_core.queue.pop_front();
@@ -153,14 +147,14 @@ bool NextMessage(MSG* msg)
             *msg = Message(window, WM_PAINT, 0, 0);
             return true;
         }
-        Host().wait();
+        HostWait();
     }
 }
 
 // Win32 closes the menu first, then posts the command.
 void ShowMenu(CoreMenu* menu, UINT command)
 {
-    Host().drawMenu(menu);
+    HostDrawMenu(menu);
     if (command)
         PostToQueue(menu->owner, WM_COMMAND, MAKEWPARAM(command, 0), 0);
 }
@@ -205,7 +199,7 @@ int DefaultButton(const CoreWindow* dialog)
 bool DialogKey(CoreWindow* dialog, UINT vk)
 {
     const std::vector<ControlTemplate>& controls = dialog->dialogTemplate->controls;
-    int focused = Host().focusedControl(dialog);
+    int focused = HostFocusedControl(dialog);
     if (focused >= 0 && !IsButton(controls[focused]))
         focused = -1;
     int pressed = vk == VK_RETURN  ? (focused >= 0 ? focused : DefaultButton(dialog))
@@ -227,7 +221,7 @@ struct BaseUnits {
 BaseUnits MeasureBaseUnits(const DialogTemplate& dialog)
 {
     int width = 0, height = 0;
-    Host().measureText(dialog, kAlphabet, &width, &height);
+    HostMeasureText(dialog, kAlphabet, &width, &height);
     return BaseUnits{(width / 26 + 1) / 2, height};
 }
 
@@ -251,7 +245,7 @@ FrameStyle DialogFrame(const DialogTemplate& dialog, const BaseUnits& units, Cor
                         g_core.className.c_str()};
     if (owner) {
         int x = 0, y = 0;
-        Host().clientOrigin(owner, &x, &y);
+        HostClientOrigin(owner, &x, &y);
         style.x += x;
         style.y += y;
     }
@@ -270,10 +264,9 @@ INT_PTR RunDialog(CoreWindow* dialog)
 
 } // namespace
 
-void StartCore(const HostPlatform* host, const char* script, const char* header)
+void StartCore(const char* script, const char* header)
 {
     g_core = CoreState();
-    g_core.host = host;
     g_core.script = script;
     g_core.header = header;
 }
@@ -356,7 +349,7 @@ LRESULT SendToWindow(CoreWindow* window, UINT message, WPARAM wParam, LPARAM lPa
 void PostToQueue(CoreWindow* window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     g_core.queue.push_back(Message(window, message, wParam, lParam));
-    Host().wake();
+    HostWake();
 }
 
 bool CoreKeyDown(UINT vk, bool alt, bool repeat)
@@ -454,7 +447,7 @@ HWND WINAPI CreateWindowEx(DWORD, LPCSTR className, LPCSTR windowName, DWORD, in
     g_core.lastError.clear();
     const WNDCLASS* windowClass;
     const MenuTemplate* menuTemplate;
-    if (!Host().open() || !FindClass(className, &windowClass, &menuTemplate))
+    if (!HostOpen() || !FindClass(className, &windowClass, &menuTemplate))
         return NULL;
     auto* window = new CoreWindow();
     window->kind = KIND_MAIN;
@@ -464,7 +457,7 @@ HWND WINAPI CreateWindowEx(DWORD, LPCSTR className, LPCSTR windowName, DWORD, in
         window->menu = NewMenu(window, *menuTemplate);
     FrameStyle style = {windowName ? windowName : "", x, y, width, height, nullptr,
                         g_core.className.c_str()};
-    if (!Host().makeFrame(window, style)) {
+    if (!HostMakeFrame(window, style)) {
         delete window->menu;
         delete window;
         return NULL;
@@ -485,7 +478,7 @@ BOOL WINAPI ShowWindow(HWND handle, int cmdShow)
         return FALSE;
     bool wasVisible = window->visible;
     window->visible = cmdShow != SW_HIDE;
-    Host().showFrame(window, cmdShow, wasVisible);
+    HostShowFrame(window, cmdShow, wasVisible);
     return wasVisible ? TRUE : FALSE;
 }
 
@@ -494,7 +487,7 @@ BOOL WINAPI UpdateWindow(HWND handle)
     CoreWindow* window = LiveWindow(handle);
     if (!window)
         return FALSE;
-    if (window->invalid && window->visible && !window->minimised && Host().onScreen(window))
+    if (window->invalid && window->visible && !window->minimised && HostOnScreen(window))
         SendToWindow(window, WM_PAINT, 0, 0);
     return TRUE;
 }
@@ -508,9 +501,9 @@ BOOL WINAPI DestroyWindow(HWND handle)
     SendToWindow(window, WM_DESTROY, 0, 0);
     if (window->menu && window->menu->state.mode != MENU_CLOSED) {
         window->menu->state = MenuState{MENU_CLOSED, 0, -1};
-        Host().drawMenu(window->menu);
+        HostDrawMenu(window->menu);
     }
-    Host().destroyFrame(window);
+    HostDestroyFrame(window);
     ForgetWindow(window);
     delete window->menu;
     delete window;
@@ -544,7 +537,7 @@ void WINAPI PostQuitMessage(int exitCode)
 {
     g_core.quitPosted = true;
     g_core.quitCode = exitCode;
-    Host().wake();
+    HostWake();
 }
 
 BOOL WINAPI InvalidateRect(HWND handle, const RECT*, BOOL)
@@ -553,7 +546,7 @@ BOOL WINAPI InvalidateRect(HWND handle, const RECT*, BOOL)
     if (!window)
         return FALSE;
     window->invalid = true;
-    Host().wake();
+    HostWake();
     return TRUE;
 }
 
@@ -602,14 +595,14 @@ DWORD WINAPI CheckMenuItem(HMENU handle, UINT id, UINT check)
                         menu->checked.end());
     if (check & MF_CHECKED)
         menu->checked.push_back(id);
-    Host().drawMenu(menu);
+    HostDrawMenu(menu);
     return previous;
 }
 
 INT_PTR WINAPI DialogBoxParam(HINSTANCE, LPCSTR templateName, HWND parent, DLGPROC dialogProc,
                               LPARAM initParam)
 {
-    if (!Host().open())
+    if (!HostOpen())
         return -1;
     const DialogTemplate* dialogTemplate =
         IS_INTRESOURCE(templateName) ? FindDialogTemplate(Resources(), LOWORD(templateName))
@@ -629,32 +622,31 @@ INT_PTR WINAPI DialogBoxParam(HINSTANCE, LPCSTR templateName, HWND parent, DLGPR
     dialog->dialogProc = dialogProc;
     dialog->dialogTemplate = dialogTemplate;
     dialog->dc.window = dialog;
-    if (!Host().makeFrame(dialog, DialogFrame(*dialogTemplate, units, owner))) {
+    if (!HostMakeFrame(dialog, DialogFrame(*dialogTemplate, units, owner))) {
         delete dialog;
         return -1;
     }
     for (const ControlTemplate& control : dialogTemplate->controls)
-        Host().makeControl(dialog, control, ToPixelsX(units, control.x),
-                           ToPixelsY(units, control.y), ToPixelsX(units, control.width),
-                           ToPixelsY(units, control.height));
+        HostMakeControl(dialog, control, ToPixelsX(units, control.x), ToPixelsY(units, control.y),
+                        ToPixelsX(units, control.width), ToPixelsY(units, control.height));
     g_core.windows.push_back(dialog);
 
     // NOTE: as on Win32, WM_INITDIALOG comes before the dialog is shown.
     bool focusDefault = dialogProc(HandleOf(dialog), WM_INITDIALOG, 0, initParam);
     if (!dialog->ended) {
         dialog->visible = true;
-        Host().showFrame(dialog, SW_SHOW, false);
+        HostShowFrame(dialog, SW_SHOW, false);
         if (focusDefault && DefaultButton(dialog) >= 0)
-            Host().focusControl(dialog, DefaultButton(dialog));
+            HostFocusControl(dialog, DefaultButton(dialog));
     }
     INT_PTR result = RunDialog(dialog);
-    Host().destroyFrame(dialog);
+    HostDestroyFrame(dialog);
     ForgetWindow(dialog);
     delete dialog;
     // NOTE: Win32 activates the owner when a modal dialog ends: its keys go there at once,
     // wherever the pointer is.
     if (LiveWindow(parent) && owner->visible)
-        Host().activate(owner);
+        HostActivate(owner);
     return result;
 }
 
@@ -665,7 +657,7 @@ BOOL WINAPI EndDialog(HWND handle, INT_PTR result)
         return FALSE;
     dialog->ended = true;
     dialog->result = result;
-    Host().wake();
+    HostWake();
     return TRUE;
 }
 
@@ -675,6 +667,6 @@ BOOL WINAPI SetDlgItemText(HWND handle, int id, LPCSTR text)
     int index = dialog && dialog->kind == KIND_DIALOG ? ControlIndex(dialog, id) : -1;
     if (index < 0)
         return FALSE;
-    Host().setControlText(dialog, index, text ? text : "");
+    HostSetControlText(dialog, index, text ? text : "");
     return TRUE;
 }

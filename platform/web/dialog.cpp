@@ -22,7 +22,7 @@ std::string FontOf(const DialogTemplate& dialog)
 
 } // namespace
 
-void MeasureText(const DialogTemplate& dialog, const char* text, int* width, int* height)
+void HostMeasureText(const DialogTemplate& dialog, const char* text, int* width, int* height)
 {
     val context = Document()
                       .call<val>("createElement", std::string("canvas"))
@@ -34,8 +34,8 @@ void MeasureText(const DialogTemplate& dialog, const char* text, int* width, int
                                       metrics["fontBoundingBoxDescent"].as<double>()));
 }
 
-void MakeControl(CoreWindow* dialog, const ControlTemplate& control, int x, int y, int width,
-                 int height)
+void HostMakeControl(CoreWindow* dialog, const ControlTemplate& control, int x, int y, int width,
+                     int height)
 {
     val client = dialog->native->client;
     val element = val::null();
@@ -73,7 +73,7 @@ bool MakeDialogFrame(CoreWindow* dialog, const FrameStyle& style)
     val client = NewElement("div", "dialog-client", native->frame);
     native->client = client;
     int unused, lineHeight;
-    MeasureText(*dialog->dialogTemplate, "", &unused, &lineHeight);
+    HostMeasureText(*dialog->dialogTemplate, "", &unused, &lineHeight);
     client["style"].set("font", FontOf(*dialog->dialogTemplate));
     SetPixels(client, "lineHeight", lineHeight);
     SetPixels(client, "width", style.width);
@@ -89,17 +89,17 @@ bool MakeDialogFrame(CoreWindow* dialog, const FrameStyle& style)
     return true;
 }
 
-void SetControlText(CoreWindow* dialog, int index, const char* text)
+void HostSetControlText(CoreWindow* dialog, int index, const char* text)
 {
     SetMnemonicText(dialog->native->controls[index], text);
 }
 
-void FocusControl(CoreWindow* dialog, int index)
+void HostFocusControl(CoreWindow* dialog, int index)
 {
     dialog->native->controls[index].call<void>("focus");
 }
 
-int FocusedControl(CoreWindow* dialog)
+int HostFocusedControl(CoreWindow* dialog)
 {
     val focused = Document()["activeElement"];
     const std::vector<val>& controls = dialog->native->controls;

@@ -31,7 +31,7 @@ void ShowEnded(int code)
 
 int main()
 {
-    StartCore(&NativeHost(), g_resourceScript, g_resourceHeader);
+    StartCore(g_resourceScript, g_resourceHeader);
     static int module;
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(&module);
     char commandLine[] = "";

@@ -1,4 +1,4 @@
-// The browser host's table for the core. GetMessage waits on a promise that
+// What the core's message loop asks of the browser. GetMessage waits on a promise that
 // the browser's event callbacks resolve; Asyncify suspends the program
 // meanwhile, so the page stays live and a modal dialog's nested loop waits
 // the same way.
@@ -21,15 +21,17 @@ EMSCRIPTEN_BINDINGS(messages)
     emscripten::function("robotOxelKeepWake", &KeepWake);
 }
 
-// The browser's events come as callbacks while the program waits.
-void Poll() {}
+} // namespace
 
-void Wait()
+// The browser's events come as callbacks while the program waits.
+void HostPoll() {}
+
+void HostWait()
 {
     val::global("Promise").new_(val::module_property("robotOxelKeepWake")).await();
 }
 
-void Wake()
+void HostWake()
 {
     if (g_web.wake.isUndefined())
         return;
@@ -39,38 +41,13 @@ void Wake()
 }
 
 // NOTE: a page is on the screen as soon as it is laid out; nothing else maps it.
-bool OnScreen(CoreWindow*)
+bool HostOnScreen(CoreWindow*)
 {
     return true;
 }
 
 // The document has the keyboard; the core routes keys to the topmost window.
-void Activate(CoreWindow*) {}
+void HostActivate(CoreWindow*) {}
 
-const HostPlatform kWeb = {
-    HookInput,
-    MakeFrame,
-    ShowFrame,
-    OnScreen,
-    DestroyFrame,
-    Activate,
-    ClientOrigin,
-    DrawMenu,
-    MeasureText,
-    MakeControl,
-    SetControlText,
-    FocusControl,
-    FocusedControl,
-    Poll,
-    Wait,
-    Wake,
-    // NOTE: what the browser's callbacks cause is posted: the program is suspended in a wait.
-    false,
-};
-
-} // namespace
-
-const HostPlatform& NativeHost()
-{
-    return kWeb;
-}
+// NOTE: what the browser's callbacks cause is posted: the program is suspended in a wait.
+const bool kHostCallbacksSend = false;

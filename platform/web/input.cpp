@@ -94,7 +94,7 @@ EM_BOOL OnResize(int, const EmscriptenUiEvent*, void*)
 
 } // namespace
 
-bool HookInput()
+bool HostOpen()
 {
     if (g_web.inputHooked)
         return true;

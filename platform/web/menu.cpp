@@ -46,7 +46,7 @@ val CreateMenuBar(const MenuTemplate& menu, val parent)
 }
 
 // Brings the page in line with the menu's state.
-void DrawMenu(CoreMenu* menu)
+void HostDrawMenu(CoreMenu* menu)
 {
     NativeWindow* native = menu->owner->native;
     val titles = native->bar["children"];

@@ -41,29 +41,15 @@ struct WebState {
 
 extern WebState g_web;
 
-// Keyboard and mouse from the document, translated once for every window (input.cpp).
-bool HookInput();
-
 // Menu bar (menu.cpp).
 val CreateMenuBar(const MenuTemplate& bar, val parent);
-void DrawMenu(CoreMenu* menu);
 
-// Dialogs (dialog.cpp).
+// Dialogs (dialog.cpp): the frame HostMakeFrame makes for one, a click on it.
 bool MakeDialogFrame(CoreWindow* dialog, const FrameStyle& style);
-void MeasureText(const DialogTemplate& dialog, const char* text, int* width, int* height);
-void MakeControl(CoreWindow* dialog, const ControlTemplate& control, int x, int y, int width,
-                 int height);
-void SetControlText(CoreWindow* dialog, int index, const char* text);
-void FocusControl(CoreWindow* dialog, int index);
-int FocusedControl(CoreWindow* dialog);
 void DialogClick(CoreWindow* dialog, const std::string& hit);
 
 // Windows (window.cpp): a frame with its caption and close box, its sizing border.
 val NewWindowFrame(CoreWindow* window, const char* title);
-bool MakeFrame(CoreWindow* window, const FrameStyle& style);
-void ShowFrame(CoreWindow* window, int cmdShow, bool wasVisible);
-void DestroyFrame(CoreWindow* window);
-void ClientOrigin(CoreWindow* window, int* x, int* y);
 void StartSizing(CoreWindow* window, long clientX, long clientY);
 void TrackSizing(long clientX, long clientY);
 // The canvas's device-pixel size may have changed (a resize, a new device pixel ratio).

@@ -75,7 +75,7 @@ val NewWindowFrame(CoreWindow* window, const char* title)
     return frame;
 }
 
-bool MakeFrame(CoreWindow* window, const FrameStyle& style)
+bool HostMakeFrame(CoreWindow* window, const FrameStyle& style)
 {
     if (window->kind == KIND_DIALOG)
         return MakeDialogFrame(window, style);
@@ -96,13 +96,13 @@ bool MakeFrame(CoreWindow* window, const FrameStyle& style)
 }
 
 // NOTE: a page has no minimised state: every show request shows the frame as it is.
-void ShowFrame(CoreWindow* window, int cmdShow, bool)
+void HostShowFrame(CoreWindow* window, int cmdShow, bool)
 {
     window->native->frame["style"].set("visibility",
                                        std::string(cmdShow != SW_HIDE ? "visible" : "hidden"));
 }
 
-void DestroyFrame(CoreWindow* window)
+void HostDestroyFrame(CoreWindow* window)
 {
     if (g_web.sizing.window == window)
         g_web.sizing.window = nullptr;
@@ -111,7 +111,7 @@ void DestroyFrame(CoreWindow* window)
     window->native = nullptr;
 }
 
-void ClientOrigin(CoreWindow* window, int* x, int* y)
+void HostClientOrigin(CoreWindow* window, int* x, int* y)
 {
     NativeWindow* native = window->native;
     *x = MeasureLeft(native->frame) + PixelMeasure(native->canvas, "offsetLeft");

@@ -119,15 +119,15 @@ void OnDialogCallback(Fl_Widget*, void* data)
 
 } // namespace
 
-void MeasureText(const DialogTemplate& dialog, const char* text, int* width, int* height)
+void HostMeasureText(const DialogTemplate& dialog, const char* text, int* width, int* height)
 {
     fl_font(FL_HELVETICA, FontPixels(dialog));
     *width = static_cast<int>(fl_width(text));
     *height = fl_height();
 }
 
-void MakeControl(CoreWindow* dialog, const ControlTemplate& control, int x, int y, int width,
-                 int height)
+void HostMakeControl(CoreWindow* dialog, const ControlTemplate& control, int x, int y, int width,
+                     int height)
 {
     Fl_Widget* widget;
     if (control.kind == "DEFPUSHBUTTON" || control.kind == "PUSHBUTTON") {
@@ -174,19 +174,19 @@ bool MakeDialogFrame(CoreWindow* dialog, const FrameStyle& style)
     return true;
 }
 
-void SetControlText(CoreWindow* dialog, int index, const char* text)
+void HostSetControlText(CoreWindow* dialog, int index, const char* text)
 {
     Fl_Widget* widget = dialog->native->controls[index];
     widget->copy_label(LiteralLabel(text).c_str());
     widget->redraw();
 }
 
-void FocusControl(CoreWindow* dialog, int index)
+void HostFocusControl(CoreWindow* dialog, int index)
 {
     dialog->native->controls[index]->take_focus();
 }
 
-int FocusedControl(CoreWindow* dialog)
+int HostFocusedControl(CoreWindow* dialog)
 {
     const std::vector<Fl_Widget*>& controls = dialog->native->controls;
     for (size_t i = 0; i < controls.size(); i++) {

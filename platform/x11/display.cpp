@@ -97,7 +97,7 @@ double DesktopScale(Display* display)
 
 } // namespace
 
-bool OpenDisplay()
+bool HostOpen()
 {
     if (g_platform.display)
         return true;

@@ -13,7 +13,7 @@ int main(int argc, char** argv)
     std::string commandLine;
     for (int i = 1; i < argc; i++)
         commandLine += (i > 1 ? " " : "") + std::string(argv[i]);
-    StartCore(&NativeHost(), g_resourceScript, g_resourceHeader);
+    StartCore(g_resourceScript, g_resourceHeader);
     static int module;
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(&module);
     int code = WinMain(instance, NULL, &commandLine[0], SW_SHOWDEFAULT);

@@ -190,7 +190,7 @@ bool TrackMenuMouse(CoreWindow* window, MenuMouseEvent event, int rootX, int roo
 }
 
 // Shows what the state says: the lit title, the open popup and its highlight.
-void DrawMenu(CoreMenu* menu)
+void HostDrawMenu(CoreMenu* menu)
 {
     NativeWindow* native = menu->owner->native;
     native->bar->redraw();

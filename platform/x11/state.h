@@ -42,10 +42,6 @@ struct PlatformState {
 
 extern PlatformState g_platform;
 
-// Opens the X display for FLTK and GLX on first use; false if there is none.
-// Sets the desktop's scale.
-bool OpenDisplay();
-
 // Desktop pixels for PIXELS at 96 dpi, rounded.
 int ScaledPixels(int pixels);
 
@@ -69,26 +65,11 @@ void ShowTopLevel(Fl_Window* frame);
 int MenuBarHeight();
 Fl_Widget* CreateMenuBar(CoreMenu* menu, int width, int height);
 bool TrackMenuMouse(CoreWindow* window, MenuMouseEvent event, int rootX, int rootY);
-void DrawMenu(CoreMenu* menu);
 void DestroyMenuPopup(CoreWindow* window);
 
-// Dialogs (dialog.cpp): the dialog's frame, its controls and their texts.
+// The dialog's frame (dialog.cpp), which HostMakeFrame makes for a dialog.
 bool MakeDialogFrame(CoreWindow* dialog, const FrameStyle& style);
-void MeasureText(const DialogTemplate& dialog, const char* text, int* width, int* height);
-void MakeControl(CoreWindow* dialog, const ControlTemplate& control, int x, int y, int width,
-                 int height);
-void SetControlText(CoreWindow* dialog, int index, const char* text);
-void FocusControl(CoreWindow* dialog, int index);
-int FocusedControl(CoreWindow* dialog);
-
-// Windows (window.cpp).
-bool MakeFrame(CoreWindow* window, const FrameStyle& style);
-void ShowFrame(CoreWindow* window, int cmdShow, bool wasVisible);
-bool IsOnScreen(CoreWindow* window);
-void DestroyFrame(CoreWindow* window);
-void Activate(CoreWindow* window);
-void ClientOrigin(CoreWindow* window, int* x, int* y);
-// A key event of FLTK's, handed to the core; false if nothing took it.
+// A key event of FLTK's, handed to the core; false if nothing took it (window.cpp).
 bool KeyToCore(int event);
 
 // The pixel format's visual of a device context (null before one is set).

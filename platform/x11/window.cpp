@@ -145,7 +145,7 @@ bool CreateGlWindow(CoreWindow* window, const XVisualInfo& visual)
     return true;
 }
 
-bool MakeFrame(CoreWindow* window, const FrameStyle& given)
+bool HostMakeFrame(CoreWindow* window, const FrameStyle& given)
 {
     if (window->kind == KIND_DIALOG)
         return MakeDialogFrame(window, given);
@@ -179,7 +179,7 @@ bool MakeFrame(CoreWindow* window, const FrameStyle& given)
     return true;
 }
 
-void ShowFrame(CoreWindow* window, int cmdShow, bool wasVisible)
+void HostShowFrame(CoreWindow* window, int cmdShow, bool wasVisible)
 {
     Fl_Window* frame = window->native->frame;
     if (cmdShow == SW_HIDE) {
@@ -188,14 +188,14 @@ void ShowFrame(CoreWindow* window, int cmdShow, bool wasVisible)
     }
     ShowTopLevel(frame);
     if (!wasVisible)
-        Activate(window);
+        HostActivate(window);
     if (cmdShow == SW_MINIMIZE || cmdShow == SW_SHOWMINIMIZED)
         frame->iconize();
 }
 
 // NOTE: a window manager maps a window in its own time; until then the Expose
 // that comes with the mapping is the one to paint for.
-bool IsOnScreen(CoreWindow* window)
+bool HostOnScreen(CoreWindow* window)
 {
     XWindowAttributes attributes;
     Window glWindow = window->native->glWindow;
@@ -203,7 +203,7 @@ bool IsOnScreen(CoreWindow* window)
            attributes.map_state == IsViewable;
 }
 
-void DestroyFrame(CoreWindow* window)
+void HostDestroyFrame(CoreWindow* window)
 {
     NativeWindow* native = window->native;
     // Before the frame: hiding it destroys its X window and every child of it.
@@ -225,7 +225,7 @@ void DestroyFrame(CoreWindow* window)
 // Keys go to the focus widget; without one FLTK only tries them as shortcuts.
 // NOTE: Win32 activates a window it shows and the owner of a dialog that ends. A window
 // manager does the first when it maps the window; without one nobody else would.
-void Activate(CoreWindow* window)
+void HostActivate(CoreWindow* window)
 {
     Fl_Window* frame = window->native->frame;
     frame->take_focus();
@@ -234,7 +234,7 @@ void Activate(CoreWindow* window)
     UntrapXErrors(nullptr);
 }
 
-void ClientOrigin(CoreWindow* window, int* x, int* y)
+void HostClientOrigin(CoreWindow* window, int* x, int* y)
 {
     Display* display = g_platform.display;
     Window child;

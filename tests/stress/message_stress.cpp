@@ -169,7 +169,7 @@ int main()
     printf("stress: seed %llu, %ld steps\n", g_seed, g_steps);
     fflush(stdout);
     Fl::add_timeout(0.001, OnTick);
-    StartCore(&NativeHost(), g_resourceScript, g_resourceHeader);
+    StartCore(g_resourceScript, g_resourceHeader);
     static int module;
     char commandLine[] = "";
     int code = WinMain(reinterpret_cast<HINSTANCE>(&module), NULL, commandLine, SW_SHOWDEFAULT);

@@ -6,13 +6,15 @@ namespace {
 
 FakeHost g_fake;
 
-bool Open()
+} // namespace
+
+bool HostOpen()
 {
     return true;
 }
 
 // A main window's menu bar takes 20 pixels of the outer size.
-bool MakeFrame(CoreWindow* window, const FrameStyle& style)
+bool HostMakeFrame(CoreWindow* window, const FrameStyle& style)
 {
     window->clientWidth = style.width;
     window->clientHeight = style.height - (window->kind == KIND_MAIN ? 20 : 0);
@@ -22,55 +24,55 @@ bool MakeFrame(CoreWindow* window, const FrameStyle& style)
     return true;
 }
 
-void ShowFrame(CoreWindow*, int, bool) {}
+void HostShowFrame(CoreWindow*, int, bool) {}
 
-bool OnScreen(CoreWindow*)
+bool HostOnScreen(CoreWindow*)
 {
     return true;
 }
 
-void DestroyFrame(CoreWindow*) {}
+void HostDestroyFrame(CoreWindow*) {}
 
-void Activate(CoreWindow*)
+void HostActivate(CoreWindow*)
 {
     Trace("activate");
 }
 
-void ClientOrigin(CoreWindow*, int* x, int* y)
+void HostClientOrigin(CoreWindow*, int* x, int* y)
 {
     *x = kFakeOriginX;
     *y = kFakeOriginY;
 }
 
-void DrawMenu(CoreMenu*) {}
+void HostDrawMenu(CoreMenu*) {}
 
 // Base units of 6 x 13, as 8 point MS Sans Serif has them.
-void MeasureText(const DialogTemplate&, const char*, int* width, int* height)
+void HostMeasureText(const DialogTemplate&, const char*, int* width, int* height)
 {
     *width = 312;
     *height = 13;
 }
 
-void MakeControl(CoreWindow*, const ControlTemplate&, int, int, int, int) {}
+void HostMakeControl(CoreWindow*, const ControlTemplate&, int, int, int, int) {}
 
-void SetControlText(CoreWindow*, int index, const char* text)
+void HostSetControlText(CoreWindow*, int index, const char* text)
 {
     Trace("text " + std::to_string(index) + "=" + text);
 }
 
-void FocusControl(CoreWindow*, int index)
+void HostFocusControl(CoreWindow*, int index)
 {
     g_fake.focused = index;
 }
 
-int FocusedControl(CoreWindow*)
+int HostFocusedControl(CoreWindow*)
 {
     return g_fake.focused;
 }
 
-void Poll() {}
+void HostPoll() {}
 
-void Wait()
+void HostWait()
 {
     if (g_fake.next < g_fake.events.size())
         g_fake.events[g_fake.next++]();
@@ -78,15 +80,9 @@ void Wait()
         PostQuitMessage(0);
 }
 
-void Wake() {}
+void HostWake() {}
 
-const HostPlatform kFake = {
-    Open,           MakeFrame, ShowFrame,   OnScreen,    DestroyFrame,   Activate,
-    ClientOrigin,   DrawMenu,  MeasureText, MakeControl, SetControlText, FocusControl,
-    FocusedControl, Poll,      Wait,        Wake,        true,
-};
-
-} // namespace
+const bool kHostCallbacksSend = true;
 
 FakeHost& Fake()
 {
@@ -96,7 +92,7 @@ FakeHost& Fake()
 void StartFakeCore(std::vector<std::function<void()>> events)
 {
     g_fake = FakeHost{std::move(events), 0, "", -1};
-    StartCore(&kFake, g_resourceScript, g_resourceHeader);
+    StartCore(g_resourceScript, g_resourceHeader);
 }
 
 void Trace(const std::string& word)

@@ -3,8 +3,8 @@
 // and their message order, the queue and its paint rules, dialog units and
 // the layout of a dialog's controls, the menu bar's whole state machine
 // (menu_model.h), modality and the focus given back to the owner. A host is
-// the table of native primitives below, as GLFW's _GLFWplatform is, and
-// turns its toolkit's events into the Core… calls at the end.
+// the native primitives Host… below, and turns its toolkit's events into
+// the Core… calls at the end.
 //
 // Implemented by the core: RegisterClass (one class), CreateWindowEx, ShowWindow,
 // UpdateWindow, DestroyWindow, DefWindowProc (WM_CLOSE), GetMessage, TranslateMessage
@@ -67,42 +67,39 @@ struct FrameStyle {
     const char* className;   // the registered window class
 };
 
-// What a host provides. A primitive that can fail reports why (ReportError) and returns false.
-struct HostPlatform {
-    bool (*open)(); // the display and the input hooks, on first use
-    // frames: the top-level window with its caption and, for main windows, the
-    // menu bar and the client surface; sets the client size, not shown yet
-    bool (*makeFrame)(CoreWindow* window, const FrameStyle& style);
-    void (*showFrame)(CoreWindow* window, int cmdShow, bool wasVisible);
-    bool (*onScreen)(CoreWindow* window); // mapped and viewable, so a paint can show
-    void (*destroyFrame)(CoreWindow* window);
-    void (*activate)(CoreWindow* window); // gives it the keyboard
-    void (*clientOrigin)(CoreWindow* window, int* x, int* y);
-    // menus: shows what window->menu->state says (lit title, open popup, marks)
-    void (*drawMenu)(CoreMenu* menu);
-    // dialogs: the width of text and the font's height in the dialog's font
-    void (*measureText)(const DialogTemplate& dialog, const char* text, int* width, int* height);
-    void (*makeControl)(CoreWindow* dialog, const ControlTemplate& control, int x, int y, int width,
-                        int height);
-    void (*setControlText)(CoreWindow* dialog, int index, const char* text);
-    void (*focusControl)(CoreWindow* dialog, int index);
-    int (*focusedControl)(CoreWindow* dialog); // index, or -1
-    // waiting: take in what the toolkit has without waiting; wait for more;
-    // end a wait because something was posted or invalidated
-    void (*poll)();
-    void (*wait)();
-    void (*wake)();
-    // Whether the toolkit's callbacks may call a window procedure; if not, what they
-    // cause is posted (it still comes before the WM_PAINT it needs).
-    bool callbacksSend;
-};
+// What a host provides, each defined once by platform/x11, platform/web or
+// the tests' stand-in and bound when linking, as GLFW 3.3's _glfwPlatform…
+// functions are. One that can fail reports why (ReportError) and returns false.
+bool HostOpen(); // the display and the input hooks, on first use
+// Frames: the top-level window with its caption and, for main windows, the
+// menu bar and the client surface; sets the client size, not shown yet.
+bool HostMakeFrame(CoreWindow* window, const FrameStyle& style);
+void HostShowFrame(CoreWindow* window, int cmdShow, bool wasVisible);
+bool HostOnScreen(CoreWindow* window); // mapped and viewable, so a paint can show
+void HostDestroyFrame(CoreWindow* window);
+void HostActivate(CoreWindow* window); // gives it the keyboard
+void HostClientOrigin(CoreWindow* window, int* x, int* y);
+// Menus: shows what menu->state says (the lit title, the open popup, the marks).
+void HostDrawMenu(CoreMenu* menu);
+// Dialogs: the width of TEXT and the font's height in the dialog's font; controls by index.
+void HostMeasureText(const DialogTemplate& dialog, const char* text, int* width, int* height);
+void HostMakeControl(CoreWindow* dialog, const ControlTemplate& control, int x, int y, int width,
+                     int height);
+void HostSetControlText(CoreWindow* dialog, int index, const char* text);
+void HostFocusControl(CoreWindow* dialog, int index);
+int HostFocusedControl(CoreWindow* dialog); // or -1
+// Waiting: take in what the toolkit has without waiting; wait for more; end
+// a wait because something was posted or invalidated.
+void HostPoll();
+void HostWait();
+void HostWake();
+// Whether the toolkit's callbacks may call a window procedure; if not, what
+// they cause is posted (it still comes before the WM_PAINT it needs).
+extern const bool kHostCallbacksSend;
 
-// The host's table, which the executable's entry hands to StartCore.
-const HostPlatform& NativeHost();
-
-// Starts the core afresh over HOST with the program's resource script (its
-// text and its header's), for every call after.
-void StartCore(const HostPlatform* host, const char* script, const char* header);
+// Starts the core afresh with the program's resource script (its text and
+// its header's), for every call after; the executable's entry hands them over.
+void StartCore(const char* script, const char* header);
 
 // Records why a call failed ("GLX: no double-buffered RGBA visual"); the
 // caller returns FALSE or NULL as Win32 does. CreateWindowEx clears it.
