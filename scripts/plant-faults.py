@@ -168,7 +168,6 @@ FAULTS = [
     ('About placed at the desktop origin, not at the owner (both hosts)', 'platform/common/core.cpp', '        HostClientOrigin(owner, &x, &y);',
      '', 'linux'),
 ]
-]
 
 # The tests that need no display, tried before the whole suite.
 QUICK = "-E '^(e2e|message_stress)'"
