@@ -670,3 +670,71 @@ BOOL WINAPI SetDlgItemText(HWND handle, int id, LPCSTR text)
     HostSetControlText(dialog, index, text ? text : "");
     return TRUE;
 }
+
+int WINAPI ChoosePixelFormat(HDC handle, const PIXELFORMATDESCRIPTOR* pfd)
+{
+    CoreDC* dc = LiveDC(handle);
+    int count = dc && pfd ? HostPixelFormats(dc->window) : 0;
+    int best = 0;
+    long bestDistance = -1;
+    for (int format = 1; format <= count; format++) {
+        VisualTraits traits;
+        PIXELFORMATDESCRIPTOR description;
+        HostDescribePixelFormat(dc->window, format, &traits, &description);
+        long distance = PixelFormatDistance(*pfd, traits);
+        if (distance >= 0 && (bestDistance < 0 || distance < bestDistance)) {
+            best = format;
+            bestDistance = distance;
+        }
+    }
+    if (count && !best)
+        ReportError("GDI32", "no %s-buffered %s pixel format",
+                    (pfd->dwFlags & PFD_DOUBLEBUFFER) ? "double" : "single",
+                    pfd->iPixelType == PFD_TYPE_RGBA ? "RGBA" : "colour-index");
+    return best;
+}
+
+// A window's pixel format can be set once, as on Win32.
+BOOL WINAPI SetPixelFormat(HDC handle, int format, const PIXELFORMATDESCRIPTOR*)
+{
+    CoreDC* dc = LiveDC(handle);
+    if (!dc || dc->pixelFormat || format < 1 || format > HostPixelFormats(dc->window) ||
+        !HostMakeSurface(dc->window, format))
+        return FALSE;
+    dc->pixelFormat = format;
+    return TRUE;
+}
+
+int WINAPI GetPixelFormat(HDC handle)
+{
+    CoreDC* dc = LiveDC(handle);
+    return dc ? dc->pixelFormat : 0;
+}
+
+int WINAPI DescribePixelFormat(HDC handle, int format, UINT bytes, LPPIXELFORMATDESCRIPTOR pfd)
+{
+    CoreDC* dc = LiveDC(handle);
+    int count = dc ? HostPixelFormats(dc->window) : 0;
+    if (format < 1 || format > count)
+        return 0;
+    VisualTraits traits;
+    if (pfd && bytes >= sizeof(PIXELFORMATDESCRIPTOR))
+        HostDescribePixelFormat(dc->window, format, &traits, pfd);
+    return count;
+}
+
+HPALETTE WINAPI SelectPalette(HDC handle, HPALETTE palette, BOOL)
+{
+    CoreDC* dc = LiveDC(handle);
+    if (!dc)
+        return NULL;
+    HPALETTE previous = dc->palette;
+    dc->palette = palette;
+    return previous;
+}
+
+// The hosts recolour the window themselves when its colours change.
+BOOL WINAPI UpdateColors(HDC handle)
+{
+    return LiveDC(handle) ? TRUE : FALSE;
+}

@@ -18,7 +18,6 @@ struct NativeWindow {
     val frame = val::undefined();  // the outer box: caption, menu bar, client area
     val canvas = val::undefined(); // main windows: the client area
     val webgl = val::null();       // the canvas's WebGL context, made on first need
-    bool pixelFormatSet;
     val bar = val::undefined();    // the menu bar
     val popup = val::null();       // the open popup
     val client = val::undefined(); // dialogs: the client area

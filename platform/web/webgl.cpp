@@ -194,39 +194,15 @@ BYTE Bits(val webgl, GLenum name)
 
 } // namespace
 
-int WINAPI ChoosePixelFormat(HDC dc, const PIXELFORMATDESCRIPTOR* pfd)
+int HostPixelFormats(CoreWindow* window)
 {
-    CoreDC* record = LiveDC(dc);
-    if (!record || !pfd || pfd->iPixelType != PFD_TYPE_RGBA || WebGlOf(record->window).isNull())
-        return 0;
-    return 1;
+    return WebGlOf(window).isNull() ? 0 : 1;
 }
 
-// A canvas's context attributes are fixed when it is made, as a window's pixel format is once set.
-BOOL WINAPI SetPixelFormat(HDC dc, int format, const PIXELFORMATDESCRIPTOR*)
+void HostDescribePixelFormat(CoreWindow* window, int, VisualTraits* traits,
+                             PIXELFORMATDESCRIPTOR* pfd)
 {
-    CoreDC* record = LiveDC(dc);
-    if (!record || format != 1 || record->window->native->pixelFormatSet ||
-        WebGlOf(record->window).isNull())
-        return FALSE;
-    record->window->native->pixelFormatSet = true;
-    return TRUE;
-}
-
-int WINAPI GetPixelFormat(HDC dc)
-{
-    CoreDC* record = LiveDC(dc);
-    return record && record->window->native->pixelFormatSet ? 1 : 0;
-}
-
-int WINAPI DescribePixelFormat(HDC dc, int format, UINT bytes, LPPIXELFORMATDESCRIPTOR pfd)
-{
-    CoreDC* record = LiveDC(dc);
-    val webgl = record ? WebGlOf(record->window) : val::null();
-    if (webgl.isNull() || format != 1)
-        return 0;
-    if (!pfd || bytes < sizeof(PIXELFORMATDESCRIPTOR))
-        return 1;
+    val webgl = WebGlOf(window);
     PIXELFORMATDESCRIPTOR d = {};
     d.nSize = sizeof(PIXELFORMATDESCRIPTOR);
     d.nVersion = 1;
@@ -244,7 +220,14 @@ int WINAPI DescribePixelFormat(HDC dc, int format, UINT bytes, LPPIXELFORMATDESC
     d.cStencilBits = Bits(webgl, GL_STENCIL_BITS);
     d.iLayerType = PFD_MAIN_PLANE;
     *pfd = d;
-    return 1;
+    *traits =
+        VisualTraits{true, true, 0, d.cColorBits, d.cAlphaBits, d.cDepthBits, d.cStencilBits, 0};
+}
+
+// A canvas's context attributes are fixed when it is made, as a window's pixel format is once set.
+bool HostMakeSurface(CoreWindow*, int)
+{
+    return true;
 }
 
 // NOTE: no palettes: the canvas is always true colour, so the program asks for none.
@@ -253,19 +236,9 @@ HPALETTE WINAPI CreatePalette(const LOGPALETTE*)
     return NULL;
 }
 
-HPALETTE WINAPI SelectPalette(HDC, HPALETTE, BOOL)
-{
-    return NULL;
-}
-
 UINT WINAPI RealizePalette(HDC)
 {
     return 0;
-}
-
-BOOL WINAPI UpdateColors(HDC dc)
-{
-    return LiveDC(dc) ? TRUE : FALSE;
 }
 
 BOOL WINAPI DeleteObject(HGDIOBJ)
@@ -276,7 +249,7 @@ BOOL WINAPI DeleteObject(HGDIOBJ)
 HGLRC WINAPI wglCreateContext(HDC dc)
 {
     CoreDC* record = LiveDC(dc);
-    if (!record || !record->window->native->pixelFormatSet) {
+    if (!record || !record->pixelFormat) {
         ReportError("WGL", "no pixel format set on the window");
         return NULL;
     }

@@ -55,26 +55,10 @@ HPALETTE WINAPI CreatePalette(const LOGPALETTE* logPalette)
     return reinterpret_cast<HPALETTE>(palette);
 }
 
-HPALETTE WINAPI SelectPalette(HDC handle, HPALETTE palette, BOOL)
-{
-    CoreDC* dc = LiveDC(handle);
-    if (!dc)
-        return NULL;
-    HPALETTE previous = dc->palette;
-    dc->palette = palette;
-    return previous;
-}
-
 UINT WINAPI RealizePalette(HDC handle)
 {
     CoreDC* dc = LiveDC(handle);
     return dc ? Realize(dc) : 0;
-}
-
-// The X server recolours the window itself when its colormap changes.
-BOOL WINAPI UpdateColors(HDC handle)
-{
-    return LiveDC(handle) ? TRUE : FALSE;
 }
 
 // Palettes are the only GDI objects the program makes.

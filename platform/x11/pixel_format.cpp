@@ -1,8 +1,6 @@
 // GDI pixel formats over GLX visuals: format n is the n-th GL-capable
-// visual of the screen. ChoosePixelFormat picks the closest, as Win32 does,
-// where glXChooseVisual would insist on minimums and prefer the largest.
-#include "pixel_format_distance.h"
-
+// visual of the screen. The core's ChoosePixelFormat picks the closest, as
+// Win32 does, where glXChooseVisual would insist on minimums and prefer the largest.
 #include "state.h"
 
 #include <algorithm>
@@ -74,57 +72,17 @@ const std::vector<XVisualInfo>& Formats()
 
 } // namespace
 
-int WINAPI ChoosePixelFormat(HDC dc, const PIXELFORMATDESCRIPTOR* pfd)
+int HostPixelFormats(CoreWindow*)
 {
-    if (!LiveDC(dc) || !pfd)
-        return 0;
-    const std::vector<XVisualInfo>& formats = Formats();
-    int best = 0;
-    long bestDistance = -1;
-    for (size_t i = 0; i < formats.size(); i++) {
-        long distance = PixelFormatDistance(*pfd, TraitsOf(formats[i]));
-        if (distance >= 0 && (bestDistance < 0 || distance < bestDistance)) {
-            best = static_cast<int>(i) + 1;
-            bestDistance = distance;
-        }
-    }
-    if (!best)
-        ReportError("GLX", "no %s-buffered %s visual",
-                    (pfd->dwFlags & PFD_DOUBLEBUFFER) ? "double" : "single",
-                    pfd->iPixelType == PFD_TYPE_RGBA ? "RGBA" : "colour-index");
-    return best;
+    return static_cast<int>(Formats().size());
 }
 
-// A window's pixel format can be set once, as on Win32.
-BOOL WINAPI SetPixelFormat(HDC dc, int format, const PIXELFORMATDESCRIPTOR*)
+void HostDescribePixelFormat(CoreWindow*, int format, VisualTraits* traitsOut,
+                             PIXELFORMATDESCRIPTOR* pfd)
 {
-    CoreDC* record = LiveDC(dc);
-    const std::vector<XVisualInfo>& formats = Formats();
-    if (!record || format < 1 || format > static_cast<int>(formats.size()) ||
-        record->window->native->pixelFormat)
-        return FALSE;
-    if (!CreateGlWindow(record->window, formats[format - 1]))
-        return FALSE;
-    record->window->native->pixelFormat = format;
-    return TRUE;
-}
-
-int WINAPI GetPixelFormat(HDC dc)
-{
-    CoreDC* record = LiveDC(dc);
-    return record ? record->window->native->pixelFormat : 0;
-}
-
-int WINAPI DescribePixelFormat(HDC dc, int format, UINT bytes, LPPIXELFORMATDESCRIPTOR pfd)
-{
-    const std::vector<XVisualInfo>& formats = Formats();
-    int count = static_cast<int>(formats.size());
-    if (!LiveDC(dc) || format < 1 || format > count)
-        return 0;
-    if (!pfd || bytes < sizeof(PIXELFORMATDESCRIPTOR))
-        return count;
-    const XVisualInfo& visual = formats[format - 1];
+    const XVisualInfo& visual = g_platform.formats[format - 1];
     VisualTraits traits = TraitsOf(visual);
+    *traitsOut = traits;
     PIXELFORMATDESCRIPTOR d = {};
     d.nSize = sizeof(PIXELFORMATDESCRIPTOR);
     d.nVersion = 1;
@@ -154,14 +112,11 @@ int WINAPI DescribePixelFormat(HDC dc, int format, UINT bytes, LPPIXELFORMATDESC
     d.cAuxBuffers = static_cast<BYTE>(Config(visual, GLX_AUX_BUFFERS));
     d.iLayerType = PFD_MAIN_PLANE;
     *pfd = d;
-    return count;
 }
 
 // The pixel format's visual of a device context, for WGL; null before SetPixelFormat.
 const XVisualInfo* VisualOf(HDC dc)
 {
     CoreDC* record = LiveDC(dc);
-    if (!record || !record->window->native->pixelFormat)
-        return nullptr;
-    return &g_platform.formats[record->window->native->pixelFormat - 1];
+    return record && record->pixelFormat ? &g_platform.formats[record->pixelFormat - 1] : nullptr;
 }

@@ -28,7 +28,6 @@ struct NativeWindow {
     Fl_Widget* bar;   // the menu bar, or null
     Fl_Window* popup; // made when first opened, shown while the menu's state says so
     Window glWindow;  // X window of the client area, made with the pixel format
-    int pixelFormat;  // 1-based index into PlatformState::formats, 0 before SetPixelFormat
     Colormap glColormap;
     unsigned long swapSerial;         // X request serial just before the last buffer swap
     std::vector<Fl_Widget*> controls; // dialogs, in the template's order
@@ -74,8 +73,5 @@ bool KeyToCore(int event);
 
 // The pixel format's visual of a device context (null before one is set).
 const XVisualInfo* VisualOf(HDC dc);
-
-// The client area's X window, made by SetPixelFormat with the chosen visual.
-bool CreateGlWindow(CoreWindow* window, const XVisualInfo& visual);
 
 #endif

@@ -110,8 +110,10 @@ bool KeyToCore(int event)
     return CoreKeyDown(vk, Fl::event_state(FL_ALT) != 0, false) || Fl::event_state(FL_META);
 }
 
-bool CreateGlWindow(CoreWindow* window, const XVisualInfo& visual)
+// The client area's X window, with the pixel format's visual.
+bool HostMakeSurface(CoreWindow* window, int format)
 {
+    const XVisualInfo& visual = g_platform.formats[format - 1];
     Display* display = g_platform.display;
     NativeWindow* native = window->native;
     XSetWindowAttributes attributes = {};

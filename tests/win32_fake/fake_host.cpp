@@ -44,6 +44,18 @@ void HostClientOrigin(CoreWindow*, int* x, int* y)
     *y = kFakeOriginY;
 }
 
+int HostPixelFormats(CoreWindow*)
+{
+    return 0;
+}
+
+void HostDescribePixelFormat(CoreWindow*, int, VisualTraits*, PIXELFORMATDESCRIPTOR*) {}
+
+bool HostMakeSurface(CoreWindow*, int)
+{
+    return false;
+}
+
 void HostDrawMenu(CoreMenu*) {}
 
 // Base units of 6 x 13, as 8 point MS Sans Serif has them.

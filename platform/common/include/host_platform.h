@@ -10,8 +10,9 @@
 // UpdateWindow, DestroyWindow, DefWindowProc (WM_CLOSE), GetMessage, TranslateMessage
 // (does nothing), DispatchMessage, PostQuitMessage, InvalidateRect and ValidateRect (whole
 // client only), LoadCursor (the arrow), GetDC, GetMenu, CheckMenuItem, DialogBoxParam,
-// EndDialog, SetDlgItemText. Each host's own: the GDI and WGL calls (pixel formats,
-// palettes, contexts, SwapBuffers), which are native through and through.
+// EndDialog, SetDlgItemText, ChoosePixelFormat, SetPixelFormat, GetPixelFormat,
+// DescribePixelFormat, SelectPalette, UpdateColors. Each host's own: the rest of GDI
+// and WGL (palettes, contexts, SwapBuffers), which are native through and through.
 #ifndef ROBOT_OXEL_COMMON_HOST_PLATFORM_H
 #define ROBOT_OXEL_COMMON_HOST_PLATFORM_H
 
@@ -21,6 +22,7 @@
 #include <vector>
 
 #include "menu_model.h"
+#include "pixel_format_distance.h"
 #include "resource_script.h"
 
 enum WindowKind { KIND_MAIN, KIND_DIALOG };
@@ -38,6 +40,7 @@ struct CoreMenu {
 struct CoreDC {
     CoreWindow* window;
     HPALETTE palette; // selected palette, or null
+    int pixelFormat;  // 1-based, 0 before SetPixelFormat
 };
 
 struct CoreWindow {
@@ -79,6 +82,12 @@ bool HostOnScreen(CoreWindow* window); // mapped and viewable, so a paint can sh
 void HostDestroyFrame(CoreWindow* window);
 void HostActivate(CoreWindow* window); // gives it the keyboard
 void HostClientOrigin(CoreWindow* window, int* x, int* y);
+// GL surfaces: how many pixel formats a window may have (1-based), one's
+// traits (to match) and description, and the client surface made with one.
+int HostPixelFormats(CoreWindow* window);
+void HostDescribePixelFormat(CoreWindow* window, int format, VisualTraits* traits,
+                             PIXELFORMATDESCRIPTOR* pfd);
+bool HostMakeSurface(CoreWindow* window, int format);
 // Menus: shows what menu->state says (the lit title, the open popup, the marks).
 void HostDrawMenu(CoreMenu* menu);
 // Dialogs: the width of TEXT and the font's height in the dialog's font; controls by index.
