@@ -6,95 +6,44 @@ namespace {
 
 FakeHost g_fake;
 
-} // namespace
-
-bool HostOpen()
+std::string Numbers(int a, const char* between, int b)
 {
-    return true;
+    return std::to_string(a) + between + std::to_string(b);
 }
 
-// A main window's menu bar takes 20 pixels of the outer size.
+} // namespace
+
+// A main window's menu bar takes 20 pixels of the outer size; base units are
+// 6 x 13, as 8 point MS Sans Serif has them. One line a primitive:
+// clang-format off
+bool HostOpen() { return true; }
 bool HostMakeFrame(CoreWindow* window, const FrameStyle& style)
 {
     window->clientWidth = style.width;
     window->clientHeight = style.height - (window->kind == KIND_MAIN ? 20 : 0);
     if (window->kind == KIND_DIALOG)
-        Trace("dialog " + std::to_string(style.width) + "x" + std::to_string(style.height) +
-              " at " + std::to_string(style.x) + "," + std::to_string(style.y));
+        Trace("dialog " + Numbers(style.width, "x", style.height) + " at " + Numbers(style.x, ",", style.y));
     return true;
 }
-
 void HostShowFrame(CoreWindow*, int, bool) {}
-
-bool HostOnScreen(CoreWindow*)
-{
-    return true;
-}
-
+bool HostOnScreen(CoreWindow*) { return true; }
 void HostDestroyFrame(CoreWindow*) {}
-
-void HostActivate(CoreWindow*)
-{
-    Trace("activate");
-}
-
-void HostClientOrigin(CoreWindow*, int* x, int* y)
-{
-    *x = kFakeOriginX;
-    *y = kFakeOriginY;
-}
-
-int HostPixelFormats(CoreWindow*)
-{
-    return 0;
-}
-
+void HostActivate(CoreWindow*) { Trace("activate"); }
+void HostClientOrigin(CoreWindow*, int* x, int* y) { *x = kFakeOriginX, *y = kFakeOriginY; }
+int HostPixelFormats(CoreWindow*) { return 0; }
 void HostDescribePixelFormat(CoreWindow*, int, VisualTraits*, PIXELFORMATDESCRIPTOR*) {}
-
-bool HostMakeSurface(CoreWindow*, int)
-{
-    return false;
-}
-
+bool HostMakeSurface(CoreWindow*, int) { return false; }
 void HostDrawMenu(CoreMenu*) {}
-
-// Base units of 6 x 13, as 8 point MS Sans Serif has them.
-void HostMeasureText(const DialogTemplate&, const char*, int* width, int* height)
-{
-    *width = 312;
-    *height = 13;
-}
-
+void HostMeasureText(const DialogTemplate&, const char*, int* width, int* height) { *width = 312, *height = 13; }
 void HostMakeControl(CoreWindow*, const ControlTemplate&, int, int, int, int) {}
-
-void HostSetControlText(CoreWindow*, int index, const char* text)
-{
-    Trace("text " + std::to_string(index) + "=" + text);
-}
-
-void HostFocusControl(CoreWindow*, int index)
-{
-    g_fake.focused = index;
-}
-
-int HostFocusedControl(CoreWindow*)
-{
-    return g_fake.focused;
-}
-
+void HostSetControlText(CoreWindow*, int index, const char* text) { Trace("text " + std::to_string(index) + "=" + text); }
+void HostFocusControl(CoreWindow*, int index) { g_fake.focused = index; }
+int HostFocusedControl(CoreWindow*) { return g_fake.focused; }
 void HostPoll() {}
-
-void HostWait()
-{
-    if (g_fake.next < g_fake.events.size())
-        g_fake.events[g_fake.next++]();
-    else
-        PostQuitMessage(0);
-}
-
+void HostWait() { g_fake.next < g_fake.events.size() ? g_fake.events[g_fake.next++]() : PostQuitMessage(0); }
 void HostWake() {}
-
 const bool kHostCallbacksSend = true;
+// clang-format on
 
 FakeHost& Fake()
 {

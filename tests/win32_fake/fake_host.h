@@ -17,8 +17,7 @@ struct FakeHost {
     int focused;       // the control with the focus, or -1
 };
 
-const int kFakeOriginX = 100; // where every window's client area starts
-const int kFakeOriginY = 60;
+const int kFakeOriginX = 100, kFakeOriginY = 60; // where every client area starts
 
 FakeHost& Fake();
 // Starts the core afresh on the stand-in, with the program's resource script.
