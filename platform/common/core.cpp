@@ -169,26 +169,12 @@ bool MenuKey(CoreMenu* menu, UINT vk, bool alt)
     return true;
 }
 
-int ControlIndex(const CoreWindow* dialog, int id)
+// The index of the control with that id, or the first of that kind; -1 for none.
+int FindControl(const CoreWindow* dialog, int id, const char* kind = nullptr)
 {
     const std::vector<ControlTemplate>& controls = dialog->dialogTemplate->controls;
     for (size_t i = 0; i < controls.size(); i++) {
-        if (controls[i].id == id)
-            return static_cast<int>(i);
-    }
-    return -1;
-}
-
-bool IsButton(const ControlTemplate& control)
-{
-    return control.kind == "DEFPUSHBUTTON" || control.kind == "PUSHBUTTON";
-}
-
-int DefaultButton(const CoreWindow* dialog)
-{
-    const std::vector<ControlTemplate>& controls = dialog->dialogTemplate->controls;
-    for (size_t i = 0; i < controls.size(); i++) {
-        if (controls[i].kind == "DEFPUSHBUTTON")
+        if (kind ? controls[i].kind == kind : controls[i].id == id)
             return static_cast<int>(i);
     }
     return -1;
@@ -200,9 +186,10 @@ bool DialogKey(CoreWindow* dialog, UINT vk)
 {
     const std::vector<ControlTemplate>& controls = dialog->dialogTemplate->controls;
     int focused = HostFocusedControl(dialog);
-    if (focused >= 0 && !IsButton(controls[focused]))
+    if (focused >= 0 && controls[focused].kind.find("PUSHBUTTON") == std::string::npos)
         focused = -1;
-    int pressed = vk == VK_RETURN  ? (focused >= 0 ? focused : DefaultButton(dialog))
+    int pressed = vk == VK_RETURN
+                      ? (focused >= 0 ? focused : FindControl(dialog, 0, "DEFPUSHBUTTON"))
                   : vk == VK_SPACE ? focused
                                    : -1;
     if (pressed >= 0)
@@ -636,8 +623,8 @@ INT_PTR WINAPI DialogBoxParam(HINSTANCE, LPCSTR templateName, HWND parent, DLGPR
     if (!dialog->ended) {
         dialog->visible = true;
         HostShowFrame(dialog, SW_SHOW, false);
-        if (focusDefault && DefaultButton(dialog) >= 0)
-            HostFocusControl(dialog, DefaultButton(dialog));
+        if (focusDefault && FindControl(dialog, 0, "DEFPUSHBUTTON") >= 0)
+            HostFocusControl(dialog, FindControl(dialog, 0, "DEFPUSHBUTTON"));
     }
     INT_PTR result = RunDialog(dialog);
     HostDestroyFrame(dialog);
@@ -664,7 +651,7 @@ BOOL WINAPI EndDialog(HWND handle, INT_PTR result)
 BOOL WINAPI SetDlgItemText(HWND handle, int id, LPCSTR text)
 {
     CoreWindow* dialog = LiveWindow(handle);
-    int index = dialog && dialog->kind == KIND_DIALOG ? ControlIndex(dialog, id) : -1;
+    int index = dialog && dialog->kind == KIND_DIALOG ? FindControl(dialog, id) : -1;
     if (index < 0)
         return FALSE;
     HostSetControlText(dialog, index, text ? text : "");

@@ -17,6 +17,8 @@
 
 #include <string>
 
+PlatformState g_platform;
+
 namespace {
 
 struct ErrorTrap {

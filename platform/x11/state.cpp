@@ -1,3 +1,0 @@
-#include "state.h"
-
-PlatformState g_platform;
