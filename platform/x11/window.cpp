@@ -107,7 +107,8 @@ bool KeyToCore(int event)
         CoreKeyUp(vk);
         return true;
     }
-    return CoreKeyDown(vk, Fl::event_state(FL_ALT) != 0, false) || Fl::event_state(FL_META);
+    // Keys with the Meta (Super) key held are the desktop's.
+    return Fl::event_state(FL_META) || CoreKeyDown(vk, Fl::event_state(FL_ALT) != 0, false);
 }
 
 // The client area's X window, with the pixel format's visual.
