@@ -26,7 +26,6 @@
 #ifndef APIENTRY // <GL/gl.h> may have defined it first
 #define APIENTRY
 #endif
-#define CONST const
 
 typedef int BOOL;
 typedef unsigned char BYTE;
@@ -79,7 +78,6 @@ typedef struct tagRECT {
     LONG right;
     LONG bottom;
 } RECT;
-typedef const RECT* LPCRECT;
 
 typedef struct tagPOINT {
     LONG x;
@@ -106,11 +104,9 @@ typedef LRESULT(CALLBACK* WNDPROC)(HWND, UINT, WPARAM, LPARAM);
     (WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX)
 
 #define SW_HIDE 0
-#define SW_SHOWNORMAL 1
 #define SW_SHOWMINIMIZED 2
 #define SW_SHOW 5
 #define SW_MINIMIZE 6
-#define SW_RESTORE 9
 #define SW_SHOWDEFAULT 10
 
 #define WM_CREATE 0x0001
@@ -217,7 +213,6 @@ HDC WINAPI GetDC(HWND window);
 
 // menus
 
-#define MF_BYCOMMAND 0x00000000L
 #define MF_UNCHECKED 0x00000000L
 #define MF_CHECKED 0x00000008L
 
@@ -242,12 +237,8 @@ BOOL WINAPI SetDlgItemText(HWND dialog, int idItem, LPCSTR text);
 // GDI
 
 #define PFD_DOUBLEBUFFER 0x00000001
-#define PFD_STEREO 0x00000002
 #define PFD_DRAW_TO_WINDOW 0x00000004
-#define PFD_DRAW_TO_BITMAP 0x00000008
-#define PFD_SUPPORT_GDI 0x00000010
 #define PFD_SUPPORT_OPENGL 0x00000020
-#define PFD_GENERIC_FORMAT 0x00000040
 #define PFD_NEED_PALETTE 0x00000080
 #define PFD_TYPE_RGBA 0
 #define PFD_TYPE_COLORINDEX 1
