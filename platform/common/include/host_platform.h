@@ -110,7 +110,7 @@ extern const bool kHostCallbacksSend;
 // its header's), for every call after; the executable's entry hands them over.
 void StartCore(const char* script, const char* header);
 
-// Records why a call failed ("GLX: no double-buffered RGBA visual"); the
+// Records why a call failed ("GDI32: no double-buffered RGBA pixel format"); the
 // caller returns FALSE or NULL as Win32 does. CreateWindowEx clears it.
 void ReportError(const char* area, const char* format, ...);
 const std::string& LastError();
