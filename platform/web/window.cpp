@@ -1,9 +1,8 @@
-// USER32 windows over the DOM: a frame with a caption and close box, the
-// menu bar from the class's MENU resource and the client area as a WebGL
-// canvas, inside a sizing border. Coordinates are CSS pixels of the page's
-// #desktop.
+// Frames over the DOM: a caption and close box, the menu bar and the client
+// area as a WebGL canvas, inside a sizing border. Coordinates are CSS pixels
+// of the page's #desktop.
 // Not implemented: minimising and maximising (shown normally), moving the
-// frame by its caption, more than one class.
+// frame by its caption.
 #include "state.h"
 
 #include <algorithm>
