@@ -54,6 +54,7 @@ if ! [ -s "$base" ]; then
 fi
 
 dir=$(mktemp -d /tmp/ci-chroot-$suite.XXXXXX)
+chmod 755 "$dir" # the root directory of the system: apt's _apt user reads through it
 mounts=()
 Cleanup()
 {
@@ -109,4 +110,4 @@ git -C "$dir/root/robot-oxel" checkout -q --detach "$head"
 # ROBOT_OXEL_CHROOT tells .ci/run not to start a chroot inside this one.
 env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin HOME=/root \
     LANG=C.UTF-8 TERM=dumb ROBOT_OXEL_CHROOT="$suite" \
-    chroot "$dir" /bin/bash -c 'update-ca-certificates >/dev/null && cd /root/robot-oxel && '"$command"
+    chroot "$dir" /bin/bash -c 'update-ca-certificates >/dev/null 2>&1 && cd /root/robot-oxel && '"$command"
