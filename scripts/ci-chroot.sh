@@ -54,7 +54,6 @@ if ! [ -s "$base" ]; then
 fi
 
 dir=$(mktemp -d /tmp/ci-chroot-$suite.XXXXXX)
-chmod 755 "$dir" # the root directory of the system: apt's _apt user reads through it
 mounts=()
 Cleanup()
 {
@@ -83,6 +82,7 @@ Mount()
     mounts+=("$target")
 }
 tar -C "$dir" -xf "$base"
+chmod 755 "$dir" # the system's root directory, which apt's and man's own users read through
 
 # What this machine needs to reach its mirror and registries: its resolver,
 # its own CA certificates, apt's settings for the mirror, npm's configuration.
@@ -92,8 +92,12 @@ cp /etc/resolv.conf "$dir/etc/resolv.conf"
     echo "deb $mirror $suite-updates main"
     [ -z "$security" ] || echo "deb $security $suite-security main"
 } >"$dir/etc/apt/sources.list"
+# Only this machine's own settings: a package's would be a conffile the chroot's
+# own copy of that package then asks about.
 for f in /etc/apt/apt.conf.d/*; do
-    grep -qE '^[[:space:]]*Acquire::' "$f" && cp "$f" "$dir/etc/apt/apt.conf.d/"
+    if grep -qE '^[[:space:]]*Acquire::' "$f" && ! dpkg -S "$f" >/dev/null 2>&1; then
+        cp "$f" "$dir/etc/apt/apt.conf.d/"
+    fi
 done
 cp /usr/local/share/ca-certificates/*.crt "$dir/usr/local/share/ca-certificates/" 2>/dev/null || true
 [ -f /root/.npmrc ] && cp /root/.npmrc "$dir/root/.npmrc"
