@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Runs CI (or another command) from a clean clone of this checkout's HEAD in a
 # fresh minimal Debian chroot, as a new user's machine would be:
-#   bash scripts/ci-chroot.sh bookworm|trixie [COMMAND]
-# COMMAND runs in the clone with bash and defaults to "CI=true bash .ci/run".
+#   bash scripts/ci-chroot.sh bookworm|trixie [COMMAND [FILE...]]
+# COMMAND runs in the clone with bash and defaults to "CI=true bash .ci/run";
+# each FILE is copied beside the clone, where COMMAND finds it as ../NAME.
 # Needs root. The base system comes from the Debian mirror this machine's apt
 # uses and is cached in /tmp/ci-chroot-SUITE.tar; the tree is removed after.
 set -euo pipefail
-suite=${1:?usage: ci-chroot.sh bookworm|trixie [COMMAND]}
+suite=${1:?usage: ci-chroot.sh bookworm|trixie [COMMAND [FILE...]]}
 command=${2:-CI=true bash .ci/run}
+files=("${@:3}")
 case "$suite" in bookworm | trixie) ;; *) echo "ci-chroot: unknown suite $suite" >&2; exit 2 ;; esac
 repo=$(git -C "$(dirname "$0")/.." rev-parse --show-toplevel)
 head=$(git -C "$repo" rev-parse HEAD)
@@ -110,6 +112,7 @@ Mount /dev/shm -t tmpfs shm
 Mount /tmp -t tmpfs tmp
 git clone -q --no-checkout "$repo" "$dir/root/robot-oxel"
 git -C "$dir/root/robot-oxel" checkout -q --detach "$head"
+for f in "${files[@]}"; do install -m 644 "$f" "$dir/root/"; done
 
 # ROBOT_OXEL_CHROOT tells .ci/run not to start a chroot inside this one.
 env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin HOME=/root \
