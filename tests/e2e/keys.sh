@@ -1,9 +1,16 @@
 #!/usr/bin/env bash
 # The keys and the Robot menu: every scene of the table reached and left
-# again, full turns, one check mark, picks by mouse, keys with no meaning.
+# again, full turns, one check mark, picks by mouse, keys with no meaning;
+# an idle program; the keys by their places on a French keyboard.
 source "$(dirname "$0")/driver.sh"
 start
 remember first
+# Idle, the program draws nothing: clock ticks of CPU time (utime + stime) in 2 s.
+cpu() { awk '{ print $14 + $15 }' "/proc/$app_pid/stat"; }
+before=$(cpu)
+sleep 2
+[ $(($(cpu) - before)) -le 10 ] || fail "idle, the program took $(($(cpu) - before)) ticks in 2 s"
+ok "idle, the program stays off the CPU"
 press Right*72
 expect_same first "72 x Right is a full turn"
 press Up*73 Down
@@ -51,4 +58,20 @@ remember right
 press Left KP_1 KP_2 KP_3 KP_4 KP_5 KP_6 KP_Add space a z Escape Right
 expect_same right "keypad digits, space, letters and Escape change nothing"
 menu F10 Down x
+expect_exit 0
+
+# The top row types & é " ' ( - there: its keys (X keycodes 10 to 15) still
+# move the joints, and Alt+H, A (A where this layout has it) opens About.
+setxkbmap fr
+start
+pick 3
+press 11*90
+expect_frame waist+90
+press 10*90
+expect_frame robot
+menu alt+h a
+poll window "About OpenGL" >/dev/null || fail "Alt+H, A opens no About dialog on a French keyboard"
+press Return
+poll no_window "About OpenGL" || fail "Enter leaves the About dialog open"
+menu alt+f x
 expect_exit 0
