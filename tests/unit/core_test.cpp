@@ -52,57 +52,38 @@ TEST(ResourceScript, ErrorsSayTheLineOfTheFault)
     }
 }
 
-// One row per key and layout: the key as XKB and the DOM name it, the keysym its
-// layout puts on the first level (0: none asked), the code Windows gives it there.
-struct KeyRowCase {
-    const char* layout;
-    const char* xkb;
-    const char* code;
-    unsigned long typed;
-    UINT vk;
-};
-
-const KeyRowCase kKeyRows[] = {
-    {"fr", "AE01", "Digit1", '&', '1'},
-    {"fr", "AE06", "Digit6", '-', '6'},
-    {"fr", "AD01", "KeyQ", 'a', 'A'},
-    {"fr", "AC10", "Semicolon", 'm', 'M'},
-    {"fr", "AB07", "KeyM", ',', VK_OEM_COMMA},
-    {"fr", "RALT", "AltRight", 0xfe03, VK_MENU}, // ISO_Level3_Shift
-    {"be", "AE01", "Digit1", '&', '1'},
-    {"be", "AE06", "Digit6", 0xa7, '6'}, // section
-    {"be", "AB01", "KeyZ", 'w', 'W'},
-    {"cz", "AE01", "Digit1", '+', '1'},
-    {"cz", "AE02", "Digit2", 0x1ec, '2'}, // ecaron
-    {"cz", "AD06", "KeyY", 'z', 'Z'},
-    {"de", "AB01", "KeyZ", 'y', 'Y'},
-    {"de", "AC10", "Semicolon", 0xf6, VK_OEM_1}, // odiaeresis
-    {"ru", "AE06", "Digit6", '6', '6'},
-    {"ru", "AD01", "KeyQ", 0x6ca, 'Q'},           // Cyrillic_shorti
-    {"ru", "AC04", "KeyF", 0x6c1, 'F'},           // Cyrillic_a
-    {"ru", "AB08", "Comma", 0x6c2, VK_OEM_COMMA}, // Cyrillic_be
-    {"dvorak", "AD01", "KeyQ", '\'', VK_OEM_7},
-    {"dvorak", "AB02", "KeyX", 'q', 'Q'},
-    {"dvorak", "AC10", "Semicolon", 's', 'S'},
-    {"us", "AE10", "Digit0", '0', '0'},
-    {"us", "KP1", "Numpad1", 0xff9c, 0x61}, // KP_End; VK_NUMPAD1, which is 'a', not '1'
-    {"us", "KP9", "Numpad9", 0xff9a, 0x69},
-    {"us", "KPEN", "NumpadEnter", 0xff8d, VK_RETURN},
-    {"us", "FK10", "F10", 0, VK_F10},
-    {"us", "LALT", "AltLeft", 0, VK_MENU},
-    {"us", "LEFT", "ArrowLeft", 0, VK_LEFT},
-    {"us", "DOWN", "ArrowDown", 0, VK_DOWN},
-    {"us", "SPCE", "Space", ' ', VK_SPACE},
-    {"us", "COMP", "ContextMenu", 0, 0},
-};
-
 TEST(Keys, EachPhysicalKeyHasOneVirtualKeyOnEveryHost)
 {
-    for (const KeyRowCase& row : kKeyRows) {
-        KeyPosition key = KeyFromXkbName(row.xkb);
-        EXPECT_EQ(VirtualKeyOnLayout(key, row.typed), row.vk) << row.layout << " " << row.xkb;
-        EXPECT_EQ(KeyFromCode(row.code).vk, key.vk) << row.code;
-        EXPECT_EQ(KeyFromCode(row.code).us, key.us) << row.code;
+    // Layout, the key as XKB and the DOM name it, the keysym on its first level there
+    // (0: none given), the code Windows reports for it.
+    const std::tuple<const char*, const char*, const char*, unsigned long, UINT> rows[] = {
+        {"fr", "AE01", "Digit1", '&', '1'},
+        {"fr", "AE06", "Digit6", '-', '6'},
+        {"fr", "AD01", "KeyQ", 'a', 'A'},
+        {"fr", "AC10", "Semicolon", 'm', 'M'},
+        {"fr", "AB07", "KeyM", ',', VK_OEM_COMMA},
+        {"be", "AE06", "Digit6", 0xa7, '6'}, // section
+        {"be", "AB01", "KeyZ", 'w', 'W'},
+        {"cz", "AE01", "Digit1", '+', '1'},
+        {"cz", "AD06", "KeyY", 'z', 'Z'},
+        {"de", "AB01", "KeyZ", 'y', 'Y'},
+        {"de", "AC10", "Semicolon", 0xf6, VK_OEM_1},  // odiaeresis
+        {"ru", "AD01", "KeyQ", 0x6ca, 'Q'},           // Cyrillic_shorti
+        {"ru", "AB08", "Comma", 0x6c2, VK_OEM_COMMA}, // Cyrillic_be
+        {"dvorak", "AD01", "KeyQ", '\'', VK_OEM_7},
+        {"dvorak", "AB02", "KeyX", 'q', 'Q'},
+        {"us", "KP1", "Numpad1", 0xff9c, 0x61}, // KP_End; VK_NUMPAD1, which is 'a', not '1'
+        {"us", "KPEN", "NumpadEnter", 0xff8d, VK_RETURN},
+        {"us", "FK10", "F10", 0, VK_F10},
+        {"us", "LALT", "AltLeft", 0, VK_MENU},
+        {"us", "LEFT", "ArrowLeft", 0, VK_LEFT},
+        {"us", "COMP", "ContextMenu", 0, 0},
+    };
+    for (auto [layout, xkb, code, typed, vk] : rows) {
+        KeyPosition key = KeyFromXkbName(xkb);
+        EXPECT_EQ(VirtualKeyOnLayout(key, typed), vk) << layout << " " << xkb;
+        EXPECT_EQ(KeyFromCode(code).vk, key.vk) << code;
+        EXPECT_EQ(KeyFromCode(code).us, key.us) << code;
     }
 }
 
