@@ -123,6 +123,20 @@ KeyPosition Lookup(const char* name, const char* KeyRow::*column, const char* ke
     return {0, 0};
 }
 
+// The key the US layout types a character on (a keysym or Unicode: letters, digits, punctuation).
+KeyPosition KeyFromCharacter(unsigned long typed)
+{
+    if (typed >= '0' && typed <= '9')
+        return {static_cast<UINT>(typed), 0};
+    if (typed >= 'A' && typed <= 'Z')
+        typed += 'a' - 'A';
+    for (const KeyRow& row : kKeys) {
+        if (row.key.us && static_cast<unsigned char>(row.key.us) == typed)
+            return row.key;
+    }
+    return {0, 0};
+}
+
 } // namespace
 
 KeyPosition KeyFromXkbName(const char* name)
@@ -137,13 +151,10 @@ KeyPosition KeyFromCode(const char* code)
 
 UINT VirtualKeyOnLayout(KeyPosition key, unsigned long typed)
 {
-    if (!key.us)
+    if (key.vk && !key.us)
         return key.vk;
-    if (typed >= 'A' && typed <= 'Z')
-        typed += 'a' - 'A';
-    for (const KeyRow& row : kKeys) {
-        if (row.key.us && static_cast<unsigned char>(row.key.us) == typed)
-            return row.key.vk;
-    }
-    return key.vk;
+    KeyPosition typedKey = KeyFromCharacter(typed);
+    // NOTE: a key XKB leaves unnamed (xdotool binds missing keysyms to spare ones) goes by its
+    // text.
+    return typedKey.us || !key.vk ? typedKey.vk : key.vk;
 }

@@ -24,7 +24,8 @@ KeyPosition KeyFromCode(const char* code);
 // The virtual-key code of KEY on the current layout, given TYPED, the keysym
 // (or Unicode character) its layout puts on its first level, or 0: a Latin
 // letter or US punctuation gives the code of the US key that types it, as
-// Windows' own layouts do; any other character keeps the US position.
+// Windows' own layouts do; any other character keeps the US position. A key
+// with no name (code 0) goes by its character alone.
 UINT VirtualKeyOnLayout(KeyPosition key, unsigned long typed);
 
 #endif

@@ -37,14 +37,11 @@ UINT VirtualKeyOfEvent()
     if (g_platform.keys.empty())
         ReadKeyNames(g_platform.display, &g_platform.keys);
     const XKeyEvent& event = fl_xevent->xkey;
-    KeyPosition key = g_platform.keys[event.keycode & 0xff];
-    if (!key.us)
-        return key.vk;
     auto keycode = static_cast<KeyCode>(event.keycode);
     // The first level of the group in use, or of the first group on a key that has fewer.
     KeySym typed =
         XkbKeycodeToKeysym(g_platform.display, keycode, XkbGroupForCoreState(event.state), 0);
     if (typed == NoSymbol)
         typed = XkbKeycodeToKeysym(g_platform.display, keycode, 0, 0);
-    return VirtualKeyOnLayout(key, typed);
+    return VirtualKeyOnLayout(g_platform.keys[keycode], typed);
 }

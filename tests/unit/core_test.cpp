@@ -78,6 +78,7 @@ TEST(Keys, EachPhysicalKeyHasOneVirtualKeyOnEveryHost)
         {"us", "LALT", "AltLeft", 0, VK_MENU},
         {"us", "LEFT", "ArrowLeft", 0, VK_LEFT},
         {"us", "COMP", "ContextMenu", 0, 0},
+        {"unnamed", "I248", "", 'f', 'F'},
     };
     for (auto [layout, xkb, code, typed, vk] : rows) {
         KeyPosition key = KeyFromXkbName(xkb);
