@@ -3,8 +3,7 @@
 // below and takes the next step: keys of every code, commands real and
 // stray, the About dialog (sent Cancel, which must leave it up, then closed),
 // resizes from nothing to 4000 pixels, minimising and uncovering.
-// ROBOT_OXEL_STRESS_SEED repeats a run (unset or empty: a new seed), ROBOT_OXEL_STRESS_STEPS sets
-// its length.
+// ROBOT_OXEL_STRESS_SEED repeats a run (empty: new), ROBOT_OXEL_STRESS_STEPS sets its length.
 #include <FL/Fl.H>
 #include <FL/Fl_Window.H>
 #include <FL/x.H>
