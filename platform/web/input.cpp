@@ -1,7 +1,8 @@
 // Keyboard and mouse from the page, translated in one place for every
 // window: keys to the modal dialog, the menu bar or WM_KEYDOWN with the
-// Win32 virtual-key code of KeyboardEvent.code; the mouse to the dialog's
-// buttons, the menu, the sizing border and the close box.
+// Win32 virtual-key code of the physical key (KeyboardEvent.code, letters as
+// the layout has them); the mouse to the dialog's buttons, the menu, the
+// sizing border and the close box.
 // Not implemented: WM_KEYUP, WM_CHAR, WM_SYSKEYDOWN, mouse messages (the
 // program handles none of them).
 #include "state.h"
@@ -32,9 +33,19 @@ WebWindow* WindowOf(val element)
     return nullptr;
 }
 
+// NOTE: event->key is the character typed with the modifiers held; only a letter is the
+// same shifted or not, so only a letter moves a key's code off its US position.
+UINT VirtualKeyOf(const EmscriptenKeyboardEvent* event)
+{
+    char typed = event->key[1] ? 0 : event->key[0];
+    bool letter = (typed >= 'a' && typed <= 'z') || (typed >= 'A' && typed <= 'Z');
+    return VirtualKeyOnLayout(KeyFromCode(event->code),
+                              letter ? static_cast<unsigned long>(typed) : 0);
+}
+
 EM_BOOL OnKeyDown(int, const EmscriptenKeyboardEvent* event, void*)
 {
-    UINT vk = VirtualKeyFromCode(event->code);
+    UINT vk = VirtualKeyOf(event);
     // Alt alone toggles the menu on its release, as on Windows.
     g_web.altAlone = vk == VK_MENU && (g_web.altAlone || !event->repeat);
     if (vk == VK_MENU)
@@ -59,7 +70,7 @@ EM_BOOL OnKeyDown(int, const EmscriptenKeyboardEvent* event, void*)
 
 EM_BOOL OnKeyUp(int, const EmscriptenKeyboardEvent* event, void*)
 {
-    if (VirtualKeyFromCode(event->code) != VK_MENU)
+    if (KeyFromCode(event->code).vk != VK_MENU)
         return EM_FALSE;
     WebWindow* window = MainWindow();
     if (g_web.altAlone && window && window->menu && !ModalDialog())

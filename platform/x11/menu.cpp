@@ -14,8 +14,6 @@
 
 #include <algorithm>
 
-#include "keys.h"
-
 namespace {
 
 const int kTitlePadding = 8; // pixels either side of a title, at 96 dpi
@@ -189,7 +187,7 @@ class MenuPopup : public Fl_Single_Window {
     {
         switch (event) {
         case FL_KEYBOARD:
-            return MenuHandlesKey(menu_, Fl::event_key(), Fl::event_state()) ? 1 : 0;
+            return MenuHandlesKey(menu_, VirtualKeyOfEvent(), Fl::event_state()) ? 1 : 0;
         case FL_PUSH:
         case FL_RELEASE:
         case FL_MOVE:
@@ -271,16 +269,15 @@ PlatformMenu* CreateMenuBar(PlatformWindow* owner, const MenuTemplate& menuTempl
 
 // NOTE: Alt combinations, F10 and Alt alone are Win32's WM_SYSKEYDOWN: they
 // belong to the menu bar and never reach the window as WM_KEYDOWN.
-bool MenuHandlesKey(HostMenu* hostMenu, int flKey, int flState)
+bool MenuHandlesKey(HostMenu* hostMenu, UINT vk, int flState)
 {
     auto* menu = static_cast<PlatformMenu*>(hostMenu);
     bool alt = (flState & FL_ALT) != 0;
-    if (flKey == FL_Alt_L || flKey == FL_Alt_R) {
+    if (vk == VK_MENU) {
         menu->altAlone = true;
         return true;
     }
     menu->altAlone = false;
-    UINT vk = VirtualKeyFromKeysym(flKey);
     if (!MenuTakesKey(menu->state, vk, alt))
         return (flState & FL_META) != 0;
     UINT command = MenuKeyDown(&menu->state, *menu->menuTemplate, vk, alt);
@@ -291,10 +288,10 @@ bool MenuHandlesKey(HostMenu* hostMenu, int flKey, int flState)
     return true;
 }
 
-void MenuKeyUp(HostMenu* hostMenu, int flKey)
+void MenuKeyUp(HostMenu* hostMenu, UINT vk)
 {
     auto* menu = static_cast<PlatformMenu*>(hostMenu);
-    if ((flKey == FL_Alt_L || flKey == FL_Alt_R) && menu->altAlone) {
+    if (vk == VK_MENU && menu->altAlone) {
         menu->altAlone = false;
         MenuKeyDown(&menu->state, *menu->menuTemplate, VK_MENU, false);
         Sync(menu);

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "host.h"
+#include "keys.h"
 
 class Fl_Window;
 class Fl_Widget;
@@ -59,6 +60,7 @@ struct PlatformState {
     Display* display;
     double scale;                     // desktop pixels per 96-dpi pixel, 1 on a 96-dpi desktop
     std::vector<XVisualInfo> formats; // pixel formats: GL-capable visuals, index + 1
+    std::vector<KeyPosition> keys;    // by X keycode, read from XKB on the first key
 };
 
 extern PlatformState g_platform;
@@ -99,13 +101,16 @@ inline PlatformWindow* WindowFromHandle(HWND window)
     return static_cast<PlatformWindow*>(LiveWindow(window));
 }
 
+// The virtual-key code of the X key event being handled, by its physical key; 0 if none.
+UINT VirtualKeyOfEvent();
+
 int MenuBarHeight();
 PlatformMenu* CreateMenuBar(PlatformWindow* owner, const MenuTemplate& menu, int width, int height);
 void DestroyMenuBar(HostMenu* menu);
 // Takes a key the menus own (system keys, and every key while they are active); false if not
 // theirs.
-bool MenuHandlesKey(HostMenu* menu, int flKey, int flState);
-void MenuKeyUp(HostMenu* menu, int flKey);
+bool MenuHandlesKey(HostMenu* menu, UINT vk, int flState);
+void MenuKeyUp(HostMenu* menu, UINT vk);
 void CloseMenus(HostMenu* menu);
 
 // The live device context behind a handle, and its pixel format's visual (null before one is set).

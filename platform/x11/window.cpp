@@ -12,8 +12,6 @@
 
 #include <algorithm>
 
-#include "keys.h"
-
 namespace {
 
 void SendSize(PlatformWindow* window, WPARAM kind)
@@ -33,16 +31,18 @@ class MainFrame : public Fl_Window {
     int handle(int event) override
     {
         switch (event) {
-        case FL_KEYBOARD:
-            if (owner_->menu && MenuHandlesKey(owner_->menu, Fl::event_key(), Fl::event_state()))
+        case FL_KEYBOARD: {
+            UINT vk = VirtualKeyOfEvent();
+            if (owner_->menu && MenuHandlesKey(owner_->menu, vk, Fl::event_state()))
                 return 1;
             // Arrows included: they never reach FLTK's focus navigation.
-            if (UINT vk = VirtualKeyFromKeysym(Fl::event_key()))
+            if (vk)
                 PostToQueue(owner_, WM_KEYDOWN, vk, 1);
             return 1;
+        }
         case FL_KEYUP:
             if (owner_->menu)
-                MenuKeyUp(owner_->menu, Fl::event_key());
+                MenuKeyUp(owner_->menu, VirtualKeyOfEvent());
             return 1;
         case FL_PUSH:
             if (owner_->menu)
