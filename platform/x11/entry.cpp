@@ -2,8 +2,6 @@
 // The program takes no options, so FLTK's argument parsing is never called.
 #include "state.h"
 
-#include <FL/x.H>
-
 #include <stdio.h>
 #include <string>
 
@@ -17,9 +15,5 @@ int main(int argc, char** argv)
     int code = WinMain(instance, NULL, &commandLine[0], SW_SHOWDEFAULT);
     if (code != 0 && !g_host.lastError.empty())
         fprintf(stderr, "robot-oxel: %s\n", g_host.lastError.c_str());
-    // Mesa's GLX frees what it made for the display only when the display is
-    // closed; left to the process's end, valgrind finds it lost.
-    if (g_platform.display)
-        fl_close_display();
     return code;
 }
