@@ -106,9 +106,8 @@ int NumberAfter(const char* name, const char* prefix)
     return *end || n < 0 || n > 24 ? -1 : static_cast<int>(n);
 }
 
-// The key of a name in one of the table's columns, or of the keypad and function-key ranges.
-KeyPosition Lookup(const char* name, const char* KeyRow::*column, const char* keypad,
-                   const char* function)
+// The key of an XKB or (dom) a DOM name, or of the keypad and function-key ranges.
+KeyPosition Lookup(const char* name, bool dom, const char* keypad, const char* function)
 {
     int n;
     // NOTE: the keypad digits have codes of their own on Win32, unlike their text.
@@ -117,7 +116,7 @@ KeyPosition Lookup(const char* name, const char* KeyRow::*column, const char* ke
     if ((n = NumberAfter(name, function)) >= 1)
         return {static_cast<UINT>(VK_F1 + n - 1), 0};
     for (const KeyRow& row : kKeys) {
-        if (strcmp(row.*column, name) == 0)
+        if (strcmp(dom ? row.code : row.xkb, name) == 0)
             return row.key;
     }
     return {0, 0};
@@ -141,12 +140,12 @@ KeyPosition KeyFromCharacter(unsigned long typed)
 
 KeyPosition KeyFromXkbName(const char* name)
 {
-    return Lookup(name, &KeyRow::xkb, "KP", "FK");
+    return Lookup(name, false, "KP", "FK");
 }
 
 KeyPosition KeyFromCode(const char* code)
 {
-    return Lookup(code, &KeyRow::code, "Numpad", "F");
+    return Lookup(code, true, "Numpad", "F");
 }
 
 UINT VirtualKeyOnLayout(KeyPosition key, unsigned long typed)
