@@ -107,8 +107,10 @@ int NumberAfter(const char* name, const char* prefix)
 }
 
 // The key of an XKB or (dom) a DOM name, or of the keypad and function-key ranges.
-KeyPosition Lookup(const char* name, bool dom, const char* keypad, const char* function)
+KeyPosition Lookup(const char* name, bool dom)
 {
+    const char* keypad = dom ? "Numpad" : "KP";
+    const char* function = dom ? "F" : "FK";
     int n;
     // NOTE: the keypad digits have codes of their own on Win32, unlike their text.
     if ((n = NumberAfter(name, keypad)) >= 0 && n <= 9)
@@ -140,12 +142,12 @@ KeyPosition KeyFromCharacter(unsigned long typed)
 
 KeyPosition KeyFromXkbName(const char* name)
 {
-    return Lookup(name, false, "KP", "FK");
+    return Lookup(name, false);
 }
 
 KeyPosition KeyFromCode(const char* code)
 {
-    return Lookup(code, true, "Numpad", "F");
+    return Lookup(code, true);
 }
 
 UINT VirtualKeyOnLayout(KeyPosition key, unsigned long typed)
@@ -153,7 +155,7 @@ UINT VirtualKeyOnLayout(KeyPosition key, unsigned long typed)
     if (key.vk && !key.us)
         return key.vk;
     KeyPosition typedKey = KeyFromCharacter(typed);
-    // NOTE: a key XKB leaves unnamed (xdotool binds missing keysyms to spare ones) goes by its
-    // text.
+    // NOTE: a key XKB leaves unnamed (xdotool binds missing keysyms to spare
+    // ones) goes by its text.
     return typedKey.us || !key.vk ? typedKey.vk : key.vk;
 }
