@@ -16,7 +16,7 @@ packages=(
     libgl1-mesa-dri libglx-mesa0
     libgtest-dev libgmock-dev libbenchmark-dev
     libxdamage-dev libxtst-dev  # bench/frame_watch sees frames drawn and presses keys through X
-    xvfb xauth xdotool x11-apps x11-utils imagemagick
+    xvfb xauth xdotool x11-apps x11-utils x11-xkb-utils imagemagick  # setxkbmap: other layouts
     openbox wmctrl x11-xserver-utils  # a window manager for the desktop test; xrdb sets its scale
 )
 if [ "${1:-}" = --package ]; then

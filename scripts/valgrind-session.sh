@@ -3,7 +3,8 @@
 # under valgrind's memcheck, each on an Xvfb of its own: any invalid access,
 # use of uninitialised memory or definite leak outside the system libraries
 # named in tests/sanitizers/valgrind.supp ends the program with code 99,
-# which fails its scenario. The logs stay in build-stress/valgrind/.
+# which fails its scenario. The logs stay in build-stress/valgrind/; those
+# with errors are printed when a scenario fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh --tools
@@ -12,7 +13,10 @@ rm -rf "$logs"
 mkdir -p "$logs"
 # llvmpipe runs fine under valgrind; LIBGL_ALWAYS_SOFTWARE keeps Mesa off any GPU.
 cmake -S . -B build-stress -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DROBOT_OXEL_E2E_WRAPPER="env LIBGL_ALWAYS_SOFTWARE=1 valgrind --error-exitcode=99 --leak-check=full --errors-for-leak-kinds=definite --num-callers=40 --log-file=$logs/%p.log --suppressions=$PWD/tests/sanitizers/valgrind.supp" >/dev/null
+    -DROBOT_OXEL_E2E_WRAPPER="env LIBGL_ALWAYS_SOFTWARE=1 valgrind --error-exitcode=99 --leak-check=full --show-leak-kinds=definite --errors-for-leak-kinds=definite --num-callers=40 --log-file=$logs/%p.log --suppressions=$PWD/tests/sanitizers/valgrind.supp" >/dev/null
 cmake --build build-stress -j"$(nproc)" --target robot-oxel xprobe
-E2E_WAIT=120 ctest --test-dir build-stress -R "^e2e.(keys|dialog|window)$" --output-on-failure -j"$(nproc)"
+E2E_WAIT=120 ctest --test-dir build-stress -R "^e2e.(keys|dialog|window)$" --output-on-failure -j"$(nproc)" || {
+    grep -L 'ERROR SUMMARY: 0 errors' "$logs"/*.log | xargs -r cat
+    exit 1
+}
 grep -h 'ERROR SUMMARY\|definitely lost:' "$logs"/*.log | sed 's/^==[0-9]*== *//' | sort | uniq -c

@@ -1,7 +1,7 @@
 // Keyboard and mouse from the page, translated in one place for every
-// window and handed to the core: keys as the Win32 virtual-key code of
-// KeyboardEvent.code; the mouse to the dialog's buttons, the menu, the
-// sizing border and the close box.
+// window and handed to the core: keys as the Win32 virtual-key code of the
+// physical key (KeyboardEvent.code, letters as the layout has them); the
+// mouse to the dialog's buttons, the menu, the sizing border and the close box.
 // Not implemented: WM_KEYUP, WM_CHAR, WM_SYSKEYDOWN, mouse messages (the
 // program handles none of them).
 #include "state.h"
@@ -29,9 +29,19 @@ int HitIndex(const std::string& hit, const char* prefix)
     return hit.compare(0, head.size(), head) == 0 ? std::stoi(hit.substr(head.size())) : -1;
 }
 
+// NOTE: event->key is the character typed with the modifiers held; only a letter is the
+// same shifted or not, so only a letter moves a key's code off its US position.
+UINT VirtualKeyOf(const EmscriptenKeyboardEvent* event)
+{
+    char typed = event->key[1] ? 0 : event->key[0];
+    bool letter = (typed >= 'a' && typed <= 'z') || (typed >= 'A' && typed <= 'Z');
+    return VirtualKeyOnLayout(KeyFromCode(event->code),
+                              letter ? static_cast<unsigned long>(typed) : 0);
+}
+
 EM_BOOL OnKeyDown(int, const EmscriptenKeyboardEvent* event, void*)
 {
-    UINT vk = VirtualKeyFromCode(event->code);
+    UINT vk = VirtualKeyOf(event);
     // NOTE: with Ctrl or the Meta key held, keys are the browser's (reload, close, copy).
     if ((event->ctrlKey || event->metaKey) && vk != VK_MENU)
         vk = 0;
@@ -42,7 +52,7 @@ EM_BOOL OnKeyDown(int, const EmscriptenKeyboardEvent* event, void*)
 
 EM_BOOL OnKeyUp(int, const EmscriptenKeyboardEvent* event, void*)
 {
-    UINT vk = VirtualKeyFromCode(event->code);
+    UINT vk = KeyFromCode(event->code).vk;
     CoreKeyUp(vk);
     return vk == VK_MENU;
 }

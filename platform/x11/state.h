@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "host_platform.h"
+#include "keys.h"
 
 class Fl_Window;
 class Fl_Widget;
@@ -37,6 +38,7 @@ struct PlatformState {
     Display* display;
     double scale;                     // desktop pixels per 96-dpi pixel, 1 on a 96-dpi desktop
     std::vector<XVisualInfo> formats; // pixel formats: GL-capable visuals, index + 1
+    std::vector<KeyPosition> keys;    // by X keycode, read from XKB on the first key
 };
 
 extern PlatformState g_platform;
@@ -65,6 +67,9 @@ int MenuBarHeight();
 Fl_Widget* CreateMenuBar(CoreMenu* menu, int width, int height);
 bool TrackMenuMouse(CoreWindow* window, MenuMouseEvent event, int rootX, int rootY);
 void DestroyMenuPopup(CoreWindow* window);
+
+// The virtual-key code of the X key event being handled, by its physical key; 0 if none.
+UINT VirtualKeyOfEvent();
 
 // The dialog's frame (dialog.cpp), which HostMakeFrame makes for a dialog.
 bool MakeDialogFrame(CoreWindow* dialog, const FrameStyle& style);

@@ -101,8 +101,7 @@ int OnForeignEvent(int)
 
 bool KeyToCore(int event)
 {
-    int key = Fl::event_key();
-    UINT vk = key == FL_Alt_L || key == FL_Alt_R ? VK_MENU : VirtualKeyFromKeysym(key);
+    UINT vk = VirtualKeyOfEvent();
     if (event == FL_KEYUP) {
         CoreKeyUp(vk);
         return true;

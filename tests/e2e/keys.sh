@@ -1,23 +1,28 @@
 #!/usr/bin/env bash
-# The keys and the Robot menu: every scene of the table reached and left
-# again, full turns, one check mark, picks by mouse, keys with no meaning.
+# The keys and the Robot menu on a French keyboard, whose top row types
+# & é " ' ( - (the digits with Shift): an idle program, every scene of the
+# table reached and left again, one check mark, picks by mouse, the top row
+# by X keycode, a layout changed under the running program.
 source "$(dirname "$0")/driver.sh"
+setxkbmap fr
 start
-remember first
-press Right*72
-expect_same first "72 x Right is a full turn"
-press Up*73 Down
-expect_same first "73 x Up and a Down are a full turn"
+# The pointer away: with no window manager the program takes the focus itself, as ShowWindow does.
+xdotool mousemove 0 0
+cpu() { awk '{ print $14 + $15 }' "/proc/$app_pid/stat"; } # clock ticks of CPU time, utime + stime
+ticks=$(cpu); sleep 2; ticks=$(($(cpu) - ticks))
+[ $ticks -le 10 ] || fail "idle, the program took $ticks ticks in 2 s"
+ok "idle, the program stays off the CPU"
 
 for scene in $(scenes); do reach "$scene"; done
 
 # The Robot popup by keyboard starts on its first item; Up moves to the last.
+# Polled: Up redraws the popup, which valgrind makes slow.
+marks_are() { [ "$("$XPROBE" marks "$(popup | cut -d' ' -f1)" 4 | tr -d '\n')" = "$1" ]; }
 marks()
 {
     menu alt+f Right
     if [ "$1" -ne 3 ]; then press Up; fi
-    [ "$("$XPROBE" marks "$(popup | cut -d' ' -f1)" 4 | tr -d '\n')" = "$1" ] ||
-        fail "the Robot popup does not show one mark, beside item $1"
+    poll marks_are "$1" || fail "the Robot popup does not show one mark, beside item $1"
     menu Escape
     press Escape
 }
@@ -44,11 +49,11 @@ poll no_popup || fail "a click on the client area leaves the popup open"
 ok "the mouse opens a popup, picks items and closes the menus"
 
 pick 3
-remember rest
-press Right
-expect_change rest "Right turns the robot"
-remember right
-press Left KP_1 KP_2 KP_3 KP_4 KP_5 KP_6 KP_Add space a z Escape Right
-expect_same right "keypad digits, space, letters and Escape change nothing"
+press 11*90
+expect_frame waist+90
+menu alt+h a
+poll window "About OpenGL" >/dev/null || fail "Alt+H, A opens no About dialog on a French keyboard"
+press Return
+setxkbmap ru # which lacks x, which xdotool binds to a spare keycode
 menu F10 Down x
 expect_exit 0

@@ -3,7 +3,7 @@
 // below and takes the next step: keys of every code, commands real and
 // stray, the About dialog (sent Cancel, which must leave it up, then closed),
 // resizes from nothing to 4000 pixels, minimising and uncovering.
-// ROBOT_OXEL_STRESS_SEED repeats a run, ROBOT_OXEL_STRESS_STEPS sets its length.
+// ROBOT_OXEL_STRESS_SEED repeats a run (empty: new), ROBOT_OXEL_STRESS_STEPS sets its length.
 #include <FL/Fl.H>
 #include <FL/Fl_Window.H>
 #include <FL/x.H>
@@ -163,7 +163,7 @@ int main()
 {
     const char* seed = getenv("ROBOT_OXEL_STRESS_SEED");
     const char* steps = getenv("ROBOT_OXEL_STRESS_STEPS");
-    g_seed = seed ? strtoull(seed, nullptr, 0) : std::random_device()();
+    g_seed = seed && *seed ? strtoull(seed, nullptr, 0) : std::random_device()();
     g_random.seed(g_seed);
     g_steps = steps ? strtol(steps, nullptr, 0) : 1500;
     printf("stress: seed %llu, %ld steps\n", g_seed, g_steps);

@@ -56,26 +56,35 @@ TEST(ResourceScript, ErrorsSayTheLineOfTheFault)
 
 TEST(Keys, EachPhysicalKeyHasOneVirtualKeyOnEveryHost)
 {
-    const std::tuple<unsigned long, const char*, UINT> rows[] = {
-        {'1', "Digit1", '1'},
-        {'0', "Digit0", '0'},
-        {0xffb1, "Numpad1", 0x61}, // VK_NUMPAD1, which is 'a', not '1'
-        {0xffb9, "Numpad9", 0x69},
-        {'a', "KeyA", 'A'},
-        {'z', "KeyZ", 'Z'},
-        {0xff51, "ArrowLeft", VK_LEFT},
-        {0xff52, "ArrowUp", VK_UP},
-        {0xff53, "ArrowRight", VK_RIGHT},
-        {0xff54, "ArrowDown", VK_DOWN},
-        {' ', "Space", VK_SPACE},
-        {0xff8d, "NumpadEnter", VK_RETURN},
-        {0xffc7, "F10", VK_F10},
-        {'A', "KeyAA", 0}, // X reports letters in lower case
-        {0xff67, "ContextMenu", 0},
+    // Layout, the key as XKB and the DOM name it, the keysym on its first level there
+    // (0: none given), the code Windows reports for it.
+    const std::tuple<const char*, const char*, const char*, unsigned long, UINT> rows[] = {
+        {"fr", "AE06", "Digit6", '-', '6'},
+        {"fr", "AD01", "KeyQ", 'a', 'A'},
+        {"fr", "AC10", "Semicolon", 'm', 'M'},
+        {"fr", "AB07", "KeyM", ',', VK_OEM_COMMA},
+        {"be", "AE06", "Digit6", 0xa7, '6'}, // section
+        {"be", "AB01", "KeyZ", 'w', 'W'},
+        {"cz", "AE01", "Digit1", '+', '1'},
+        {"cz", "AD06", "KeyY", 'z', 'Z'},
+        {"de", "AB01", "KeyZ", 'y', 'Y'},
+        {"de", "AC10", "Semicolon", 0xf6, VK_OEM_1},  // odiaeresis
+        {"ru", "AD01", "KeyQ", 0x6ca, 'Q'},           // Cyrillic_shorti
+        {"ru", "AB08", "Comma", 0x6c2, VK_OEM_COMMA}, // Cyrillic_be
+        {"dvorak", "AD01", "KeyQ", '\'', VK_OEM_7},
+        {"dvorak", "AB02", "KeyX", 'q', 'Q'},
+        {"us", "KP1", "Numpad1", 0xff9c, 0x61}, // KP_End; VK_NUMPAD1, which is 'a', not '1'
+        {"us", "KPEN", "NumpadEnter", 0xff8d, VK_RETURN},
+        {"us", "FK10", "F10", 0, VK_F10},
+        {"us", "LALT", "AltLeft", 0, VK_MENU},
+        {"us", "LEFT", "ArrowLeft", 0, VK_LEFT},
+        {"unnamed", "I248", "", 'f', 'F'},
     };
-    for (auto [keysym, code, vk] : rows) {
-        EXPECT_EQ(VirtualKeyFromKeysym(keysym), vk) << "keysym " << keysym;
-        EXPECT_EQ(VirtualKeyFromCode(code), vk) << code;
+    for (auto [layout, xkb, code, typed, vk] : rows) {
+        KeyPosition key = KeyFromXkbName(xkb);
+        EXPECT_EQ(VirtualKeyOnLayout(key, typed), vk) << layout << " " << xkb;
+        EXPECT_EQ(KeyFromCode(code).vk, key.vk) << code;
+        EXPECT_EQ(KeyFromCode(code).us, key.us) << code;
     }
 }
 
@@ -235,7 +244,7 @@ const Scenario kScenarios[] = {
      {Mouse(MOUSE_DOWN, 1, -1), Mouse(MOUSE_DOWN, 1, -1), Key('1')},
      "key 49"},
     {"keypad Enter presses OK; the owner then has the keys",
-     {Key('H', true), Key(VK_RETURN), Key(VirtualKeyFromCode("NumpadEnter")), Key('1')},
+     {Key('H', true), Key(VK_RETURN), Key(KeyFromCode("NumpadEnter").vk), Key('1')},
      "command " + N(IDM_ABOUT) + " dialog 347x439 at 100,60 text 1=Mesa dialog 1 activate key 49"},
     {"Space presses the focused OK",
      {Key('H', true), Key(VK_RETURN), Key(VK_SPACE)},
