@@ -272,6 +272,7 @@ TEST(Core, MessagesComeInWin32sOrderAndPaintAsItDoes)
             DispatchMessage(&msg);
         std::string start = "size 300x200 paint";
         EXPECT_EQ(Fake().trace, row.trace.empty() ? start : start + " " + row.trace) << row.what;
+        DestroyWindow(window);
     }
 }
 
