@@ -54,6 +54,7 @@ expect_frame waist+90
 menu alt+h a
 poll window "About OpenGL" >/dev/null || fail "Alt+H, A opens no About dialog on a French keyboard"
 press Return
+poll no_window "About OpenGL" || fail "Return leaves About open"
 setxkbmap ru # which lacks x, which xdotool binds to a spare keycode
 menu F10 Down x
 expect_exit 0
