@@ -88,7 +88,8 @@ GlRecorder& Gl()
 void ResetGl()
 {
     g_gl = GlRecorder();
-    g_gl.stack[0] = g_gl.stack[1] = {kIdentity};
+    g_gl.stack[0].assign(1, kIdentity);
+    g_gl.stack[1].assign(1, kIdentity);
     g_gl.matrixMode = GL_MODELVIEW;
 }
 
