@@ -9,8 +9,9 @@ start
 # The pointer away: with no window manager the program takes the focus itself, as ShowWindow does.
 xdotool mousemove 0 0
 cpu() { awk '{ print $14 + $15 }' "/proc/$app_pid/stat"; } # clock ticks of CPU time, utime + stime
+# A program that repaints for ever takes over 140; under valgrind a settling one takes up to 20.
 ticks=$(cpu); sleep 2; ticks=$(($(cpu) - ticks))
-[ $ticks -le 10 ] || fail "idle, the program took $ticks ticks in 2 s"
+[ $ticks -le 40 ] || fail "idle, the program took $ticks ticks in 2 s"
 ok "idle, the program stays off the CPU"
 
 for scene in $(scenes); do reach "$scene"; done
