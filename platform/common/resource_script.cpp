@@ -82,19 +82,14 @@ std::vector<Token> Tokenize(const char* text, std::string* error)
                 token.kind = TOKEN_STRING;
                 p++;
                 // A doubled quote stands for one quote inside the string.
-                while (*p && !(p[0] == '"' && p[1] != '"')) {
-                    if (*p == '\n') {
-                        *error = "line " + std::to_string(line) + ": unterminated string";
-                        return {};
-                    }
+                while (*p && *p != '\n' && !(p[0] == '"' && p[1] != '"')) {
                     token.text += *p;
                     p += (p[0] == '"') ? 2 : 1;
                 }
-                if (!*p) {
+                if (*p++ != '"') {
                     *error = "line " + std::to_string(line) + ": unterminated string";
                     return {};
                 }
-                p++;
             } else if (*p == ',' || *p == '|' || *p == '{' || *p == '}' || *p == '-') {
                 token.kind = TOKEN_PUNCT;
                 token.text.assign(1, *p++);
@@ -174,12 +169,17 @@ bool ParseValue(Parser& parser, long* value)
     return true;
 }
 
-bool ParseInt(Parser& parser, int* value)
+// Whole numbers separated by commas, into each of VALUES in turn.
+bool ParseInts(Parser& parser, std::initializer_list<int*> values)
 {
-    long v;
-    if (!ParseValue(parser, &v))
-        return false;
-    *value = static_cast<int>(v);
+    bool first = true;
+    for (int* value : values) {
+        long v;
+        if ((!first && !Expect(parser, ",")) || !ParseValue(parser, &v))
+            return false;
+        *value = static_cast<int>(v);
+        first = false;
+    }
     return true;
 }
 
@@ -234,10 +234,7 @@ bool ParseControl(Parser& parser, DialogTemplate* dialog)
         return Fail(parser, "expected a control or END");
     parser.next++;
     if (!ParseString(parser, &control.text) || !Expect(parser, ",") ||
-        !ParseInt(parser, &control.id) || !Expect(parser, ",") || !ParseInt(parser, &control.x) ||
-        !Expect(parser, ",") || !ParseInt(parser, &control.y) || !Expect(parser, ",") ||
-        !ParseInt(parser, &control.width) || !Expect(parser, ",") ||
-        !ParseInt(parser, &control.height))
+        !ParseInts(parser, {&control.id, &control.x, &control.y, &control.width, &control.height}))
         return false;
     long style;
     while (Accept(parser, ",")) {
@@ -250,9 +247,7 @@ bool ParseControl(Parser& parser, DialogTemplate* dialog)
 
 bool ParseDialog(Parser& parser, DialogTemplate* dialog)
 {
-    if (!ParseInt(parser, &dialog->x) || !Expect(parser, ",") || !ParseInt(parser, &dialog->y) ||
-        !Expect(parser, ",") || !ParseInt(parser, &dialog->width) || !Expect(parser, ",") ||
-        !ParseInt(parser, &dialog->height))
+    if (!ParseInts(parser, {&dialog->x, &dialog->y, &dialog->width, &dialog->height}))
         return false;
     while (!AcceptBegin(parser)) {
         long value;
@@ -264,7 +259,7 @@ bool ParseDialog(Parser& parser, DialogTemplate* dialog)
             if (!ParseString(parser, &dialog->caption))
                 return false;
         } else if (Accept(parser, "FONT")) {
-            if (!ParseInt(parser, &dialog->fontPoints) || !Expect(parser, ",") ||
+            if (!ParseInts(parser, {&dialog->fontPoints}) || !Expect(parser, ",") ||
                 !ParseString(parser, &dialog->fontName))
                 return false;
         } else {

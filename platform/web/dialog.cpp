@@ -57,10 +57,7 @@ void HostMakeControl(CoreWindow* dialog, const ControlTemplate& control, int x, 
         SetMnemonicText(element, control.text);
     element["dataset"].set(
         "id", control.id); // the dialog item's id, so the page tells the controls apart
-    SetPixels(element, "left", x);
-    SetPixels(element, "top", y);
-    SetPixels(element, "width", width);
-    SetPixels(element, "height", height);
+    SetBox(element, x, y, width, height);
     dialog->native->controls.push_back(element);
 }
 

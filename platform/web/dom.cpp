@@ -19,6 +19,14 @@ void SetPixels(val element, const char* property, int pixels)
     element["style"].set(property, std::to_string(pixels) + "px");
 }
 
+void SetBox(val element, int left, int top, int width, int height)
+{
+    SetPixels(element, "left", left);
+    SetPixels(element, "top", top);
+    SetPixels(element, "width", width);
+    SetPixels(element, "height", height);
+}
+
 void SetMnemonicText(val element, const std::string& text)
 {
     element.set("textContent", std::string());

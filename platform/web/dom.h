@@ -13,6 +13,8 @@ val Document();
 val NewElement(const char* tag, const char* className, val parent);
 // Sets a style property to a length in CSS pixels.
 void SetPixels(val element, const char* property, int pixels);
+// Places an absolutely positioned element: its left, top, width and height in CSS pixels.
+void SetBox(val element, int left, int top, int width, int height);
 // Text with Win32's & mnemonics, the letter after & underlined ("&&" is a literal &).
 void SetMnemonicText(val element, const std::string& text);
 // An element's own measure ("clientWidth", "offsetLeft") in whole pixels.

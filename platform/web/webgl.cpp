@@ -140,10 +140,9 @@ EM_BOOL OnContextLost(int, const void*, void* data)
                                            "its graphics context. It returns when the browser "
                                            "gives it back."));
     }
-    SetPixels(record->lostNotice, "left", PixelMeasure(canvas, "offsetLeft"));
-    SetPixels(record->lostNotice, "top", PixelMeasure(canvas, "offsetTop"));
-    SetPixels(record->lostNotice, "width", PixelMeasure(canvas, "offsetWidth"));
-    SetPixels(record->lostNotice, "height", PixelMeasure(canvas, "offsetHeight"));
+    SetBox(record->lostNotice, PixelMeasure(canvas, "offsetLeft"),
+           PixelMeasure(canvas, "offsetTop"), PixelMeasure(canvas, "offsetWidth"),
+           PixelMeasure(canvas, "offsetHeight"));
     // Kept from the default so that the browser may give the context back.
     return EM_TRUE;
 }

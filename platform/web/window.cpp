@@ -46,16 +46,6 @@ void MeasureClient(CoreWindow* window, int* width, int* height)
     window->native->canvas.set("height", *height);
 }
 
-int MeasureLeft(val element)
-{
-    return PixelMeasure(element, "offsetLeft") + PixelMeasure(element, "clientLeft");
-}
-
-int MeasureTop(val element)
-{
-    return PixelMeasure(element, "offsetTop") + PixelMeasure(element, "clientTop");
-}
-
 } // namespace
 
 val NewWindowFrame(CoreWindow* window, const char* title)
@@ -81,10 +71,7 @@ bool HostMakeFrame(CoreWindow* window, const FrameStyle& style)
     auto* native = new NativeWindow();
     window->native = native;
     native->frame = NewWindowFrame(window, style.title);
-    SetPixels(native->frame, "left", style.x);
-    SetPixels(native->frame, "top", style.y);
-    SetPixels(native->frame, "width", style.width);
-    SetPixels(native->frame, "height", style.height);
+    SetBox(native->frame, style.x, style.y, style.width, style.height);
     if (window->menu)
         native->bar = CreateMenuBar(*window->menu->menuTemplate, native->frame);
     native->canvas = NewElement("canvas", "client", native->frame);
@@ -113,8 +100,11 @@ void HostDestroyFrame(CoreWindow* window)
 void HostClientOrigin(CoreWindow* window, int* x, int* y)
 {
     NativeWindow* native = window->native;
-    *x = MeasureLeft(native->frame) + PixelMeasure(native->canvas, "offsetLeft");
-    *y = MeasureTop(native->frame) + PixelMeasure(native->canvas, "offsetTop");
+    val frame = native->frame;
+    *x = PixelMeasure(frame, "offsetLeft") + PixelMeasure(frame, "clientLeft") +
+         PixelMeasure(native->canvas, "offsetLeft");
+    *y = PixelMeasure(frame, "offsetTop") + PixelMeasure(frame, "clientTop") +
+         PixelMeasure(native->canvas, "offsetTop");
 }
 
 // The edges within reach of the press follow the mouse, as on a WS_THICKFRAME window.
@@ -149,12 +139,8 @@ void TrackSizing(long clientX, long clientY)
     int height = sizing.startHeight + (sizing.bottom ? dy : sizing.top ? -dy : 0);
     width = std::max(kMinFrameWidth, width);
     height = std::max(kMinFrameHeight, height);
-    if (sizing.left)
-        SetPixels(frame, "left", sizing.startLeft + sizing.startWidth - width);
-    if (sizing.top)
-        SetPixels(frame, "top", sizing.startTop + sizing.startHeight - height);
-    SetPixels(frame, "width", width);
-    SetPixels(frame, "height", height);
+    SetBox(frame, sizing.startLeft + (sizing.left ? sizing.startWidth - width : 0),
+           sizing.startTop + (sizing.top ? sizing.startHeight - height : 0), width, height);
     ClientSizeChanged(window);
 }
 

@@ -8,15 +8,10 @@
 
 namespace {
 
-PlatformPalette* PaletteFromHandle(HGDIOBJ handle)
-{
-    return static_cast<PlatformPalette*>(handle);
-}
-
 UINT Realize(CoreDC* dc)
 {
     NativeWindow* window = dc->window->native;
-    PlatformPalette* palette = PaletteFromHandle(dc->palette);
+    PlatformPalette* palette = reinterpret_cast<PlatformPalette*>(dc->palette);
     const XVisualInfo* visual = VisualOf(reinterpret_cast<HDC>(dc));
     if (!palette || !visual || !window->glWindow ||
         (visual->c_class != PseudoColor && visual->c_class != GrayScale &&
@@ -64,11 +59,11 @@ UINT WINAPI RealizePalette(HDC handle)
 // Palettes are the only GDI objects the program makes.
 BOOL WINAPI DeleteObject(HGDIOBJ object)
 {
-    PlatformPalette* palette = PaletteFromHandle(object);
+    auto* palette = static_cast<PlatformPalette*>(object);
     if (!palette)
         return FALSE;
     for (CoreWindow* window : Windows()) {
-        if (PaletteFromHandle(window->dc.palette) == palette)
+        if (window->dc.palette == reinterpret_cast<HPALETTE>(palette))
             window->dc.palette = nullptr;
     }
     if (palette->colormap)

@@ -7,20 +7,15 @@
 
 namespace {
 
-int BitCount(unsigned long mask)
+// A colour mask's width and the place of its lowest bit, as a descriptor gives them.
+BYTE Bits(unsigned long mask)
 {
-    int bits = 0;
-    for (; mask; mask >>= 1)
-        bits += mask & 1;
-    return bits;
+    return static_cast<BYTE>(__builtin_popcountl(mask));
 }
 
-int Shift(unsigned long mask)
+BYTE Shift(unsigned long mask)
 {
-    int shift = 0;
-    for (; mask && !(mask & 1); mask >>= 1)
-        shift++;
-    return shift;
+    return static_cast<BYTE>(mask ? __builtin_ctzl(mask) : 0);
 }
 
 int Config(const XVisualInfo& visual, int attribute)
@@ -95,12 +90,12 @@ void HostDescribePixelFormat(CoreWindow*, int format, VisualTraits* traitsOut,
         d.dwFlags |= PFD_NEED_PALETTE;
     d.iPixelType = traits.rgba ? PFD_TYPE_RGBA : PFD_TYPE_COLORINDEX;
     d.cColorBits = static_cast<BYTE>(traits.rgba ? traits.colorBits : visual.depth);
-    d.cRedBits = static_cast<BYTE>(BitCount(visual.red_mask));
-    d.cRedShift = static_cast<BYTE>(Shift(visual.red_mask));
-    d.cGreenBits = static_cast<BYTE>(BitCount(visual.green_mask));
-    d.cGreenShift = static_cast<BYTE>(Shift(visual.green_mask));
-    d.cBlueBits = static_cast<BYTE>(BitCount(visual.blue_mask));
-    d.cBlueShift = static_cast<BYTE>(Shift(visual.blue_mask));
+    d.cRedBits = Bits(visual.red_mask);
+    d.cRedShift = Shift(visual.red_mask);
+    d.cGreenBits = Bits(visual.green_mask);
+    d.cGreenShift = Shift(visual.green_mask);
+    d.cBlueBits = Bits(visual.blue_mask);
+    d.cBlueShift = Shift(visual.blue_mask);
     d.cAlphaBits = static_cast<BYTE>(traits.alphaBits);
     d.cAccumBits = static_cast<BYTE>(traits.accumBits);
     d.cAccumRedBits = static_cast<BYTE>(Config(visual, GLX_ACCUM_RED_SIZE));

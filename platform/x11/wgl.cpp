@@ -4,15 +4,6 @@
 
 #include <stdio.h>
 
-namespace {
-
-GLXContext ContextFromHandle(HGLRC context)
-{
-    return reinterpret_cast<GLXContext>(context);
-}
-
-} // namespace
-
 HGLRC WINAPI wglCreateContext(HDC dc)
 {
     const XVisualInfo* visual = VisualOf(dc);
@@ -45,8 +36,8 @@ BOOL WINAPI wglMakeCurrent(HDC dc, HGLRC context)
     if (!record || !record->window->native->glWindow)
         return FALSE;
     TrapXErrors();
-    Bool made =
-        glXMakeCurrent(display, record->window->native->glWindow, ContextFromHandle(context));
+    Bool made = glXMakeCurrent(display, record->window->native->glWindow,
+                               reinterpret_cast<GLXContext>(context));
     if (!UntrapXErrors("cannot make the context current") || !made) {
         ReportError("GLX", "cannot make the context current");
         return FALSE;
@@ -59,9 +50,9 @@ BOOL WINAPI wglDeleteContext(HGLRC context)
     Display* display = g_platform.display;
     if (!display || !context)
         return FALSE;
-    if (glXGetCurrentContext() == ContextFromHandle(context))
+    if (glXGetCurrentContext() == reinterpret_cast<GLXContext>(context))
         glXMakeCurrent(display, None, NULL);
-    glXDestroyContext(display, ContextFromHandle(context));
+    glXDestroyContext(display, reinterpret_cast<GLXContext>(context));
     return TRUE;
 }
 

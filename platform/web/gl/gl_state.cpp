@@ -28,6 +28,13 @@ void MultiplyRight(GlMatrix& m, const GlMatrix& by)
     m = product;
 }
 
+// The current matrix times m, outside glBegin/glEnd.
+void MultiplyCurrent(const GlMatrix& m)
+{
+    if (GlContext* gl = OutsideBegin())
+        MultiplyRight(TopMatrix(gl, gl->matrixMode), m);
+}
+
 float Clamp01(float value)
 {
     return value < 0.0f ? 0.0f : value > 1.0f ? 1.0f : value;
@@ -60,11 +67,6 @@ void GlMakeCurrent(GlContext* context)
     if (g_current && g_current != context)
         FlushLines(g_current);
     g_current = context;
-}
-
-GlContext* GlCurrentContext()
-{
-    return g_current;
 }
 
 void GlFlushLines()
@@ -150,11 +152,9 @@ void GLAPIENTRY glPopMatrix()
 void GLAPIENTRY glOrtho(GLdouble left, GLdouble right, GLdouble bottom, GLdouble top,
                         GLdouble zNear, GLdouble zFar)
 {
-    GlContext* gl = OutsideBegin();
-    if (!gl)
-        return;
     if (left == right || bottom == top || zNear == zFar) {
-        RecordError(gl, GL_INVALID_VALUE);
+        if (GlContext* gl = OutsideBegin())
+            RecordError(gl, GL_INVALID_VALUE);
         return;
     }
     GlMatrix m = kIdentity;
@@ -164,16 +164,17 @@ void GLAPIENTRY glOrtho(GLdouble left, GLdouble right, GLdouble bottom, GLdouble
     m[12] = -(right + left) / (right - left);
     m[13] = -(top + bottom) / (top - bottom);
     m[14] = -(zFar + zNear) / (zFar - zNear);
-    MultiplyRight(TopMatrix(gl, gl->matrixMode), m);
+    MultiplyCurrent(m);
 }
 
 // A zero axis leaves the matrix as it is, as Mesa does.
 void GLAPIENTRY glRotated(GLdouble angle, GLdouble x, GLdouble y, GLdouble z)
 {
-    GlContext* gl = OutsideBegin();
     double length = sqrt(x * x + y * y + z * z);
-    if (!gl || length == 0.0)
+    if (length == 0.0) {
+        OutsideBegin();
         return;
+    }
     x /= length;
     y /= length;
     z /= length;
@@ -191,7 +192,7 @@ void GLAPIENTRY glRotated(GLdouble angle, GLdouble x, GLdouble y, GLdouble z)
     m[8] = x * z * t + y * s;
     m[9] = y * z * t - x * s;
     m[10] = z * z * t + c;
-    MultiplyRight(TopMatrix(gl, gl->matrixMode), m);
+    MultiplyCurrent(m);
 }
 
 void GLAPIENTRY glRotatef(GLfloat angle, GLfloat x, GLfloat y, GLfloat z)
@@ -201,14 +202,11 @@ void GLAPIENTRY glRotatef(GLfloat angle, GLfloat x, GLfloat y, GLfloat z)
 
 void GLAPIENTRY glTranslated(GLdouble x, GLdouble y, GLdouble z)
 {
-    GlContext* gl = OutsideBegin();
-    if (!gl)
-        return;
     GlMatrix m = kIdentity;
     m[12] = x;
     m[13] = y;
     m[14] = z;
-    MultiplyRight(TopMatrix(gl, gl->matrixMode), m);
+    MultiplyCurrent(m);
 }
 
 void GLAPIENTRY glClearColor(GLclampf red, GLclampf green, GLclampf blue, GLclampf alpha)
@@ -362,29 +360,18 @@ const GLubyte* GLAPIENTRY gluGetString(GLenum name)
 // The texts of SGI's GLU, which Mesa's and Microsoft's share.
 const GLubyte* GLAPIENTRY gluErrorString(GLenum code)
 {
-    const char* text = nullptr;
-    switch (code) {
-    case GL_NO_ERROR:
-        text = "no error";
-        break;
-    case GL_INVALID_ENUM:
-        text = "invalid enumerant";
-        break;
-    case GL_INVALID_VALUE:
-        text = "invalid value";
-        break;
-    case GL_INVALID_OPERATION:
-        text = "invalid operation";
-        break;
-    case GL_STACK_OVERFLOW:
-        text = "stack overflow";
-        break;
-    case GL_STACK_UNDERFLOW:
-        text = "stack underflow";
-        break;
-    case GL_OUT_OF_MEMORY:
-        text = "out of memory";
-        break;
+    static const std::pair<GLenum, const char*> kTexts[] = {
+        {GL_NO_ERROR, "no error"},
+        {GL_INVALID_ENUM, "invalid enumerant"},
+        {GL_INVALID_VALUE, "invalid value"},
+        {GL_INVALID_OPERATION, "invalid operation"},
+        {GL_STACK_OVERFLOW, "stack overflow"},
+        {GL_STACK_UNDERFLOW, "stack underflow"},
+        {GL_OUT_OF_MEMORY, "out of memory"},
+    };
+    for (auto [known, text] : kTexts) {
+        if (known == code)
+            return reinterpret_cast<const GLubyte*>(text);
     }
-    return reinterpret_cast<const GLubyte*>(text);
+    return nullptr;
 }

@@ -38,7 +38,6 @@ GlContext* GlCreateContext(GlBackend* backend);
 void GlDeleteContext(GlContext* context);
 // Null leaves no context current: GL calls then do nothing.
 void GlMakeCurrent(GlContext* context);
-GlContext* GlCurrentContext();
 // Hands what is drawn so far to the backend, as SwapBuffers needs.
 void GlFlushLines();
 
