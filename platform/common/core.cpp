@@ -29,12 +29,7 @@ const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
 
 MSG Message(CoreWindow* window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    MSG msg = {};
-    msg.hwnd = window ? HandleOf(window) : NULL;
-    msg.message = message;
-    msg.wParam = wParam;
-    msg.lParam = lParam;
-    return msg;
+    return MSG{window ? HandleOf(window) : NULL, message, wParam, lParam, 0, {0, 0}};
 }
 
 CoreWindow* WindowToPaint()
@@ -665,10 +660,9 @@ int WINAPI ChoosePixelFormat(HDC handle, const PIXELFORMATDESCRIPTOR* pfd)
     int best = 0;
     long bestDistance = -1;
     for (int format = 1; format <= count; format++) {
-        VisualTraits traits;
         PIXELFORMATDESCRIPTOR description;
-        HostDescribePixelFormat(dc->window, format, &traits, &description);
-        long distance = PixelFormatDistance(*pfd, traits);
+        HostDescribePixelFormat(dc->window, format, &description);
+        long distance = PixelFormatDistance(*pfd, description);
         if (distance >= 0 && (bestDistance < 0 || distance < bestDistance)) {
             best = format;
             bestDistance = distance;
@@ -704,9 +698,8 @@ int WINAPI DescribePixelFormat(HDC handle, int format, UINT bytes, LPPIXELFORMAT
     int count = dc ? HostPixelFormats(dc->window) : 0;
     if (format < 1 || format > count)
         return 0;
-    VisualTraits traits;
     if (pfd && bytes >= sizeof(PIXELFORMATDESCRIPTOR))
-        HostDescribePixelFormat(dc->window, format, &traits, pfd);
+        HostDescribePixelFormat(dc->window, format, pfd);
     return count;
 }
 

@@ -1,5 +1,5 @@
-// Matching a requested pixel format against one visual's traits; kept apart
-// from the GLX queries so it can be checked without a display.
+// Matching a requested pixel format against one the host offers, as
+// ChoosePixelFormat does.
 #include "pixel_format_distance.h"
 
 namespace {
@@ -11,15 +11,14 @@ long Mismatch(int wanted, int got)
 
 } // namespace
 
-long PixelFormatDistance(const PIXELFORMATDESCRIPTOR& request, const VisualTraits& visual)
+long PixelFormatDistance(const PIXELFORMATDESCRIPTOR& request, const PIXELFORMATDESCRIPTOR& format)
 {
-    bool wantRgba = request.iPixelType == PFD_TYPE_RGBA;
-    bool wantDouble = (request.dwFlags & PFD_DOUBLEBUFFER) != 0;
-    if (visual.level != 0 || visual.rgba != wantRgba || visual.doubleBuffer != wantDouble)
+    if (format.iPixelType != request.iPixelType ||
+        ((format.dwFlags ^ request.dwFlags) & PFD_DOUBLEBUFFER))
         return -1;
-    return Mismatch(request.cColorBits, visual.colorBits) * 4 +
-           Mismatch(request.cDepthBits, visual.depthBits) * 2 +
-           Mismatch(request.cAlphaBits, visual.alphaBits) * 2 +
-           Mismatch(request.cStencilBits, visual.stencilBits) +
-           Mismatch(request.cAccumBits, visual.accumBits);
+    return Mismatch(request.cColorBits, format.cColorBits) * 4 +
+           Mismatch(request.cDepthBits, format.cDepthBits) * 2 +
+           Mismatch(request.cAlphaBits, format.cAlphaBits) * 2 +
+           Mismatch(request.cStencilBits, format.cStencilBits) +
+           Mismatch(request.cAccumBits, format.cAccumBits);
 }

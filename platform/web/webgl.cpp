@@ -198,8 +198,7 @@ int HostPixelFormats(CoreWindow* window)
     return WebGlOf(window).isNull() ? 0 : 1;
 }
 
-void HostDescribePixelFormat(CoreWindow* window, int, VisualTraits* traits,
-                             PIXELFORMATDESCRIPTOR* pfd)
+void HostDescribePixelFormat(CoreWindow* window, int, PIXELFORMATDESCRIPTOR* pfd)
 {
     val webgl = WebGlOf(window);
     PIXELFORMATDESCRIPTOR d = {};
@@ -219,8 +218,6 @@ void HostDescribePixelFormat(CoreWindow* window, int, VisualTraits* traits,
     d.cStencilBits = Bits(webgl, GL_STENCIL_BITS);
     d.iLayerType = PFD_MAIN_PLANE;
     *pfd = d;
-    *traits =
-        VisualTraits{true, true, 0, d.cColorBits, d.cAlphaBits, d.cDepthBits, d.cStencilBits, 0};
 }
 
 // A canvas's context attributes are fixed when it is made, as a window's pixel format is once set.

@@ -41,15 +41,11 @@ int OnConnectionLost(Display* display)
 // "BadWindow (invalid Window parameter) from X_ConfigureWindow on 0x1a00005".
 std::string DescribeXError(Display* display, const XErrorEvent& event)
 {
-    char error[128];
+    char error[128], number[16], unnamed[32], request[64], text[256];
     XGetErrorText(display, event.error_code, error, sizeof error);
-    char number[16];
     snprintf(number, sizeof number, "%d", event.request_code);
-    char unnamed[32];
     snprintf(unnamed, sizeof unnamed, "request %d.%d", event.request_code, event.minor_code);
-    char request[64];
     XGetErrorDatabaseText(display, "XRequest", number, unnamed, request, sizeof request);
-    char text[256];
     snprintf(text, sizeof text, "%s from %s on 0x%lx", error, request, event.resourceid);
     return text;
 }

@@ -25,23 +25,7 @@ int Config(const XVisualInfo& visual, int attribute)
     return value;
 }
 
-VisualTraits TraitsOf(const XVisualInfo& visual)
-{
-    VisualTraits traits;
-    traits.rgba = Config(visual, GLX_RGBA) != 0;
-    traits.doubleBuffer = Config(visual, GLX_DOUBLEBUFFER) != 0;
-    traits.level = Config(visual, GLX_LEVEL);
-    traits.colorBits = Config(visual, GLX_RED_SIZE) + Config(visual, GLX_GREEN_SIZE) +
-                       Config(visual, GLX_BLUE_SIZE);
-    traits.alphaBits = Config(visual, GLX_ALPHA_SIZE);
-    traits.depthBits = Config(visual, GLX_DEPTH_SIZE);
-    traits.stencilBits = Config(visual, GLX_STENCIL_SIZE);
-    traits.accumBits = Config(visual, GLX_ACCUM_RED_SIZE) + Config(visual, GLX_ACCUM_GREEN_SIZE) +
-                       Config(visual, GLX_ACCUM_BLUE_SIZE) + Config(visual, GLX_ACCUM_ALPHA_SIZE);
-    return traits;
-}
-
-// The screen's GL-capable visuals, listed once.
+// The screen's GL-capable visuals of the main plane, listed once.
 const std::vector<XVisualInfo>& Formats()
 {
     if (g_platform.formats.empty() && g_platform.display) {
@@ -56,7 +40,7 @@ const std::vector<XVisualInfo>& Formats()
         XVisualInfo* visuals =
             XGetVisualInfo(g_platform.display, VisualScreenMask, &pattern, &count);
         for (int i = 0; i < count; i++) {
-            if (Config(visuals[i], GLX_USE_GL))
+            if (Config(visuals[i], GLX_USE_GL) && Config(visuals[i], GLX_LEVEL) == 0)
                 g_platform.formats.push_back(visuals[i]);
         }
         if (visuals)
@@ -72,38 +56,41 @@ int HostPixelFormats(CoreWindow*)
     return static_cast<int>(Formats().size());
 }
 
-void HostDescribePixelFormat(CoreWindow*, int format, VisualTraits* traitsOut,
-                             PIXELFORMATDESCRIPTOR* pfd)
+void HostDescribePixelFormat(CoreWindow*, int format, PIXELFORMATDESCRIPTOR* pfd)
 {
     const XVisualInfo& visual = g_platform.formats[format - 1];
-    VisualTraits traits = TraitsOf(visual);
-    *traitsOut = traits;
+    bool rgba = Config(visual, GLX_RGBA) != 0;
     PIXELFORMATDESCRIPTOR d = {};
     d.nSize = sizeof(PIXELFORMATDESCRIPTOR);
     d.nVersion = 1;
     d.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL;
-    if (traits.doubleBuffer)
+    if (Config(visual, GLX_DOUBLEBUFFER))
         d.dwFlags |= PFD_DOUBLEBUFFER;
     // Colour-mapped visuals show the right colours only through a realised palette.
     if (visual.c_class == PseudoColor || visual.c_class == GrayScale ||
         visual.c_class == DirectColor)
         d.dwFlags |= PFD_NEED_PALETTE;
-    d.iPixelType = traits.rgba ? PFD_TYPE_RGBA : PFD_TYPE_COLORINDEX;
-    d.cColorBits = static_cast<BYTE>(traits.rgba ? traits.colorBits : visual.depth);
+    d.iPixelType = rgba ? PFD_TYPE_RGBA : PFD_TYPE_COLORINDEX;
     d.cRedBits = Bits(visual.red_mask);
     d.cRedShift = Shift(visual.red_mask);
     d.cGreenBits = Bits(visual.green_mask);
     d.cGreenShift = Shift(visual.green_mask);
     d.cBlueBits = Bits(visual.blue_mask);
     d.cBlueShift = Shift(visual.blue_mask);
-    d.cAlphaBits = static_cast<BYTE>(traits.alphaBits);
-    d.cAccumBits = static_cast<BYTE>(traits.accumBits);
+    // An RGBA format counts the red, green and blue bits, as Win32 does; an indexed one its depth.
+    d.cColorBits =
+        static_cast<BYTE>(rgba ? Config(visual, GLX_RED_SIZE) + Config(visual, GLX_GREEN_SIZE) +
+                                     Config(visual, GLX_BLUE_SIZE)
+                               : visual.depth);
+    d.cAlphaBits = static_cast<BYTE>(Config(visual, GLX_ALPHA_SIZE));
     d.cAccumRedBits = static_cast<BYTE>(Config(visual, GLX_ACCUM_RED_SIZE));
     d.cAccumGreenBits = static_cast<BYTE>(Config(visual, GLX_ACCUM_GREEN_SIZE));
     d.cAccumBlueBits = static_cast<BYTE>(Config(visual, GLX_ACCUM_BLUE_SIZE));
     d.cAccumAlphaBits = static_cast<BYTE>(Config(visual, GLX_ACCUM_ALPHA_SIZE));
-    d.cDepthBits = static_cast<BYTE>(traits.depthBits);
-    d.cStencilBits = static_cast<BYTE>(traits.stencilBits);
+    d.cAccumBits = static_cast<BYTE>(d.cAccumRedBits + d.cAccumGreenBits + d.cAccumBlueBits +
+                                     d.cAccumAlphaBits);
+    d.cDepthBits = static_cast<BYTE>(Config(visual, GLX_DEPTH_SIZE));
+    d.cStencilBits = static_cast<BYTE>(Config(visual, GLX_STENCIL_SIZE));
     d.cAuxBuffers = static_cast<BYTE>(Config(visual, GLX_AUX_BUFFERS));
     d.iLayerType = PFD_MAIN_PLANE;
     *pfd = d;

@@ -30,14 +30,8 @@ const long kTopLevelEvents = ExposureMask | StructureNotifyMask | KeyPressMask |
 // A window manager answers a frame request at once; after this, there is taken to be no frame.
 const int kFrameRequestTimeoutMs = 500;
 
-// _MOTIF_WM_HINTS, as Motif's MwmUtil.h lays it out.
-struct MotifHints {
-    unsigned long flags;
-    unsigned long functions;
-    unsigned long decorations;
-    long inputMode;
-    unsigned long status;
-};
+// The fields of _MOTIF_WM_HINTS, as Motif's MwmUtil.h names them: flags, functions,
+// decorations, input mode, status.
 enum {
     MWM_HINTS_FUNCTIONS = 1,
     MWM_HINTS_DECORATIONS = 2,
@@ -152,13 +146,11 @@ void MarkAsDialog(Window window, Window owner)
     SetAtom(window, "_NET_WM_STATE", "_NET_WM_STATE_MODAL");
     if (owner)
         XSetTransientForHint(display, window, owner);
-    MotifHints motif = {};
-    motif.flags = MWM_HINTS_FUNCTIONS | MWM_HINTS_DECORATIONS;
-    motif.functions = MWM_FUNC_MOVE | MWM_FUNC_CLOSE;
-    motif.decorations = MWM_DECOR_BORDER | MWM_DECOR_TITLE | MWM_DECOR_MENU;
+    long motif[5] = {MWM_HINTS_FUNCTIONS | MWM_HINTS_DECORATIONS, MWM_FUNC_MOVE | MWM_FUNC_CLOSE,
+                     MWM_DECOR_BORDER | MWM_DECOR_TITLE | MWM_DECOR_MENU, 0, 0};
     Atom motifAtom = AtomOf("_MOTIF_WM_HINTS");
     XChangeProperty(display, window, motifAtom, motifAtom, 32, PropModeReplace,
-                    reinterpret_cast<unsigned char*>(&motif), 5);
+                    reinterpret_cast<unsigned char*>(motif), 5);
 }
 
 } // namespace

@@ -152,13 +152,9 @@ bool HostMakeFrame(CoreWindow* window, const FrameStyle& given)
     if (window->kind == KIND_DIALOG)
         return MakeDialogFrame(window, given);
     // NOTE: sizes are in 96-dpi pixels, as for a program Windows scales to the desktop.
-    FrameStyle style = {given.title,
-                        ScaledPixels(given.x),
-                        ScaledPixels(given.y),
-                        ScaledPixels(given.width),
-                        ScaledPixels(given.height),
-                        nullptr,
-                        given.className};
+    FrameStyle style = given;
+    for (int* pixels : {&style.x, &style.y, &style.width, &style.height})
+        *pixels = ScaledPixels(*pixels);
     int width, height;
     Window xid = CreateTopLevel(style, false, &width, &height);
     if (!xid)

@@ -278,22 +278,26 @@ TEST(Core, MessagesComeInWin32sOrderAndPaintAsItDoes)
 
 TEST(PixelFormatDistance, PrefersTheClosestDoubleBufferedRgbaVisual)
 {
-    PIXELFORMATDESCRIPTOR request = {};
-    request.dwFlags = PFD_DOUBLEBUFFER, request.cColorBits = 24, request.cDepthBits = 32;
-    // rgba, double buffer, level, colour, alpha, depth, stencil, accumulation bits; distance
-    const std::pair<VisualTraits, long> rows[] = {
-        {{true, true, 0, 24, 0, 32, 0, 0}, 0},
-        {{false, true, 0, 24, 0, 32, 0, 0}, -1},
-        {{true, false, 0, 24, 0, 32, 0, 0}, -1},
-        {{true, true, 1, 24, 0, 32, 0, 0}, -1},
-        {{true, true, 0, 24, 0, 24, 0, 0}, 16 * 8 * 2},
-        {{true, true, 0, 24, 0, 40, 0, 0}, 8 * 2},
-        {{true, true, 0, 24, 8, 32, 0, 0}, 8 * 2},
-        {{true, true, 0, 16, 0, 32, 8, 0}, 16 * 8 * 4 + 8},
+    // Flags, pixel type, colour, alpha, depth and stencil bits.
+    auto format = [](DWORD flags, BYTE type, BYTE colour, BYTE alpha, BYTE depth, BYTE stencil) {
+        PIXELFORMATDESCRIPTOR pfd = {};
+        pfd.dwFlags = flags, pfd.iPixelType = type, pfd.cColorBits = colour;
+        pfd.cAlphaBits = alpha, pfd.cDepthBits = depth, pfd.cStencilBits = stencil;
+        return pfd;
     };
-    for (auto [visual, distance] : rows)
-        EXPECT_EQ(PixelFormatDistance(request, visual), distance)
-            << visual.colorBits << " colour, " << visual.depthBits << " depth bits";
+    PIXELFORMATDESCRIPTOR request = format(PFD_DOUBLEBUFFER, PFD_TYPE_RGBA, 24, 0, 32, 0);
+    const std::pair<PIXELFORMATDESCRIPTOR, long> rows[] = {
+        {format(PFD_DOUBLEBUFFER, PFD_TYPE_RGBA, 24, 0, 32, 0), 0},
+        {format(PFD_DOUBLEBUFFER, PFD_TYPE_COLORINDEX, 24, 0, 32, 0), -1},
+        {format(0, PFD_TYPE_RGBA, 24, 0, 32, 0), -1},
+        {format(PFD_DOUBLEBUFFER, PFD_TYPE_RGBA, 24, 0, 24, 0), 16 * 8 * 2},
+        {format(PFD_DOUBLEBUFFER, PFD_TYPE_RGBA, 24, 0, 40, 0), 8 * 2},
+        {format(PFD_DOUBLEBUFFER, PFD_TYPE_RGBA, 24, 8, 32, 0), 8 * 2},
+        {format(PFD_DOUBLEBUFFER, PFD_TYPE_RGBA, 16, 0, 32, 8), 16 * 8 * 4 + 8},
+    };
+    for (auto [offered, distance] : rows)
+        EXPECT_EQ(PixelFormatDistance(request, offered), distance)
+            << int(offered.cColorBits) << " colour, " << int(offered.cDepthBits) << " depth bits";
 }
 
 } // namespace

@@ -31,7 +31,7 @@ void HostDestroyFrame(CoreWindow*) {}
 void HostActivate(CoreWindow*) { Trace("activate"); }
 void HostClientOrigin(CoreWindow*, int* x, int* y) { *x = kFakeOriginX, *y = kFakeOriginY; }
 int HostPixelFormats(CoreWindow*) { return 0; }
-void HostDescribePixelFormat(CoreWindow*, int, VisualTraits*, PIXELFORMATDESCRIPTOR*) {}
+void HostDescribePixelFormat(CoreWindow*, int, PIXELFORMATDESCRIPTOR*) {}
 bool HostMakeSurface(CoreWindow*, int) { return false; }
 void HostDrawMenu(CoreMenu*) {}
 void HostMeasureText(const DialogTemplate&, const char*, int* width, int* height) { *width = 312, *height = 13; }

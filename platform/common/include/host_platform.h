@@ -82,11 +82,10 @@ bool HostOnScreen(CoreWindow* window); // mapped and viewable, so a paint can sh
 void HostDestroyFrame(CoreWindow* window);
 void HostActivate(CoreWindow* window); // gives it the keyboard
 void HostClientOrigin(CoreWindow* window, int* x, int* y);
-// GL surfaces: how many pixel formats a window may have (1-based), one's
-// traits (to match) and description, and the client surface made with one.
+// GL surfaces: how many pixel formats a window may have (1-based, main plane
+// only), one's description, and the client surface made with one.
 int HostPixelFormats(CoreWindow* window);
-void HostDescribePixelFormat(CoreWindow* window, int format, VisualTraits* traits,
-                             PIXELFORMATDESCRIPTOR* pfd);
+void HostDescribePixelFormat(CoreWindow* window, int format, PIXELFORMATDESCRIPTOR* pfd);
 bool HostMakeSurface(CoreWindow* window, int format);
 // Menus: shows what menu->state says (the lit title, the open popup, the marks).
 void HostDrawMenu(CoreMenu* menu);

@@ -5,6 +5,8 @@
 #include <GL/glu.h>
 #include <math.h>
 
+#include <algorithm>
+
 namespace {
 
 GlContext* g_current; // the context GL calls act on, or null
@@ -106,17 +108,15 @@ GlMatrix& TopMatrix(GlContext* gl, int stack)
 
 void GLAPIENTRY glMatrixMode(GLenum mode)
 {
+    const GLenum kModes[3] = {GL_MODELVIEW, GL_PROJECTION, GL_TEXTURE}; // the stacks' order
     GlContext* gl = OutsideBegin();
     if (!gl)
         return;
-    if (mode == GL_MODELVIEW)
-        gl->matrixMode = 0;
-    else if (mode == GL_PROJECTION)
-        gl->matrixMode = 1;
-    else if (mode == GL_TEXTURE)
-        gl->matrixMode = 2;
-    else
+    const GLenum* found = std::find(kModes, kModes + 3, mode);
+    if (found == kModes + 3)
         RecordError(gl, GL_INVALID_ENUM);
+    else
+        gl->matrixMode = static_cast<int>(found - kModes);
 }
 
 void GLAPIENTRY glLoadIdentity()
