@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <deque>
 
+#include "pixel_format_distance.h"
+
 namespace {
 
 struct CoreState {
@@ -40,12 +42,6 @@ CoreWindow* WindowToPaint()
             return window;
     }
     return nullptr;
-}
-
-void ForgetWindow(CoreWindow* window)
-{
-    auto& live = g_core.windows;
-    live.erase(std::remove(live.begin(), live.end(), window), live.end());
 }
 
 // Parsed once; a broken script is a build mistake, reported like any failure.
@@ -323,8 +319,6 @@ bool IsChecked(const CoreMenu* menu, UINT id)
 
 LRESULT SendToWindow(CoreWindow* window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (window->kind == KIND_DIALOG)
-        return window->dialogProc(HandleOf(window), message, wParam, lParam);
     return window->proc(HandleOf(window), message, wParam, lParam);
 }
 
@@ -486,7 +480,7 @@ BOOL WINAPI DestroyWindow(HWND handle)
         HostDrawMenu(window->menu);
     }
     HostDestroyFrame(window);
-    ForgetWindow(window);
+    g_core.windows.erase(std::find(g_core.windows.begin(), g_core.windows.end(), window));
     delete window->menu;
     delete window;
     return TRUE;
@@ -601,7 +595,7 @@ INT_PTR WINAPI DialogBoxParam(HINSTANCE, LPCSTR templateName, HWND parent, DLGPR
     CoreWindow* owner = LiveWindow(parent);
     auto* dialog = new CoreWindow();
     dialog->kind = KIND_DIALOG;
-    dialog->dialogProc = dialogProc;
+    dialog->proc = dialogProc;
     dialog->dialogTemplate = dialogTemplate;
     dialog->dc.window = dialog;
     if (!HostMakeFrame(dialog, DialogFrame(*dialogTemplate, units, owner))) {
@@ -623,7 +617,7 @@ INT_PTR WINAPI DialogBoxParam(HINSTANCE, LPCSTR templateName, HWND parent, DLGPR
     }
     INT_PTR result = RunDialog(dialog);
     HostDestroyFrame(dialog);
-    ForgetWindow(dialog);
+    g_core.windows.erase(std::find(g_core.windows.begin(), g_core.windows.end(), dialog));
     delete dialog;
     // NOTE: Win32 activates the owner when a modal dialog ends: its keys go there at once,
     // wherever the pointer is.

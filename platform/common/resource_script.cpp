@@ -5,6 +5,7 @@
 #include <stdlib.h>
 
 #include <map>
+#include <sstream>
 
 namespace {
 
@@ -49,11 +50,8 @@ std::vector<Token> Tokenize(const char* text, std::string* error)
             p++;
         } else if (isspace(static_cast<unsigned char>(*p))) {
             p++;
-        } else if (lineStart && *p == '#') {
-            // Preprocessor lines: the identifiers come from the header instead.
-            while (*p && *p != '\n')
-                p++;
-        } else if (p[0] == '/' && p[1] == '/') {
+        } else if ((lineStart && *p == '#') || (p[0] == '/' && p[1] == '/')) {
+            // Preprocessor lines too: the identifiers come from the header instead.
             while (*p && *p != '\n')
                 p++;
         } else if (p[0] == '/' && p[1] == '*') {
@@ -114,11 +112,6 @@ bool Fail(Parser& parser, const std::string& what)
     if (parser.error.empty())
         parser.error = "line " + std::to_string(Peek(parser).line) + ": " + what;
     return false;
-}
-
-bool IsWord(const Parser& parser, const char* word)
-{
-    return Peek(parser).kind == TOKEN_WORD && Peek(parser).text == word;
 }
 
 bool Accept(Parser& parser, const char* text)
@@ -197,9 +190,8 @@ bool ParseMenuItems(Parser& parser, std::vector<MenuItemTemplate>* items)
     if (!AcceptBegin(parser))
         return Fail(parser, "expected BEGIN");
     while (!AcceptEnd(parser)) {
-        MenuItemTemplate item = {"", 0, false, {}, false};
+        MenuItemTemplate item = {"", 0, false, {}};
         if (Accept(parser, "POPUP")) {
-            item.popup = true;
             if (!ParseString(parser, &item.text) || !ParseMenuItems(parser, &item.items))
                 return false;
         } else if (Accept(parser, "MENUITEM")) {
@@ -227,12 +219,11 @@ bool ParseControl(Parser& parser, DialogTemplate* dialog)
                                          "CTEXT",         "RTEXT",      "GROUPBOX"};
     ControlTemplate control = {"", "", 0, 0, 0, 0, 0};
     for (const char* kind : kKinds) {
-        if (IsWord(parser, kind))
+        if (control.kind.empty() && Accept(parser, kind))
             control.kind = kind;
     }
     if (control.kind.empty())
         return Fail(parser, "expected a control or END");
-    parser.next++;
     if (!ParseString(parser, &control.text) || !Expect(parser, ",") ||
         !ParseInts(parser, {&control.id, &control.x, &control.y, &control.width, &control.height}))
         return false;
@@ -250,11 +241,11 @@ bool ParseDialog(Parser& parser, DialogTemplate* dialog)
     if (!ParseInts(parser, {&dialog->x, &dialog->y, &dialog->width, &dialog->height}))
         return false;
     while (!AcceptBegin(parser)) {
-        long value;
+        // The style is Win32's to draw by: the hosts draw every dialog as a modal frame.
+        long style;
         if (Accept(parser, "STYLE")) {
-            if (!ParseValue(parser, &value))
+            if (!ParseValue(parser, &style))
                 return false;
-            dialog->style = static_cast<DWORD>(value);
         } else if (Accept(parser, "CAPTION")) {
             if (!ParseString(parser, &dialog->caption))
                 return false;
@@ -266,9 +257,6 @@ bool ParseDialog(Parser& parser, DialogTemplate* dialog)
             return Fail(parser, "expected STYLE, CAPTION, FONT or BEGIN");
         }
     }
-    // A FONT statement implies DS_SETFONT, as the resource compiler adds it.
-    if (dialog->fontPoints)
-        dialog->style |= DS_SETFONT;
     while (!AcceptEnd(parser)) {
         if (!ParseControl(parser, dialog))
             return false;
@@ -278,21 +266,15 @@ bool ParseDialog(Parser& parser, DialogTemplate* dialog)
 
 void ReadHeaderSymbols(const char* header, std::map<std::string, long>* symbols)
 {
-    const char* p = header;
-    while (*p) {
-        const char* lineEnd = p;
-        while (*lineEnd && *lineEnd != '\n')
-            lineEnd++;
-        std::string line(p, lineEnd);
-        char name[128];
-        char value[64];
-        if (sscanf(line.c_str(), " #define %127s %63s", name, value) == 2) {
-            char* end;
-            long number = strtol(value, &end, 0);
-            if (end != value && (*end == '\0' || *end == 'L'))
-                (*symbols)[name] = number;
-        }
-        p = *lineEnd ? lineEnd + 1 : lineEnd;
+    std::istringstream lines(header);
+    std::string line;
+    while (std::getline(lines, line)) {
+        char name[128], value[64], *end;
+        if (sscanf(line.c_str(), " #define %127s %63s", name, value) != 2)
+            continue;
+        long number = strtol(value, &end, 0);
+        if (end != value && (*end == '\0' || *end == 'L'))
+            (*symbols)[name] = number;
     }
 }
 
@@ -321,7 +303,7 @@ bool ParseResourceScript(const char* script, const char* header, ResourceScript*
                 break;
             result.menus.push_back(menu);
         } else if (Accept(parser, "DIALOG")) {
-            DialogTemplate dialog = {static_cast<UINT>(id), 0, 0, 0, 0, 0, "", 0, "", {}};
+            DialogTemplate dialog = {static_cast<UINT>(id), 0, 0, 0, 0, "", 0, "", {}};
             if (!ParseDialog(parser, &dialog))
                 break;
             result.dialogs.push_back(dialog);

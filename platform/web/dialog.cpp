@@ -40,9 +40,9 @@ void HostMakeControl(CoreWindow* dialog, const ControlTemplate& control, int x, 
     val client = dialog->native->client;
     val element = val::null();
     if (control.kind == "DEFPUSHBUTTON" || control.kind == "PUSHBUTTON") {
-        element = NewElement("button",
-                             control.kind == "DEFPUSHBUTTON" ? "button default" : "button", client);
-        element["dataset"].set("hit", "button:" + std::to_string(control.id));
+        element =
+            NewElement("button", control.kind == "DEFPUSHBUTTON" ? "button default" : "button",
+                       client, "button:" + std::to_string(control.id));
     } else if (control.kind == "GROUPBOX") {
         // A fieldset's legend interrupts its top edge, as a group box's caption does.
         element = NewElement("fieldset", "groupbox", client);

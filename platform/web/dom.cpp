@@ -6,10 +6,17 @@ val Document()
     return val::global("document");
 }
 
-val NewElement(const char* tag, const char* className, val parent)
+val ElementById(const char* id)
+{
+    return Document().call<val>("getElementById", std::string(id));
+}
+
+val NewElement(const char* tag, const char* className, val parent, const std::string& hit)
 {
     val element = Document().call<val>("createElement", std::string(tag));
     element.set("className", std::string(className));
+    if (!hit.empty())
+        element["dataset"].set("hit", hit);
     parent.call<void>("appendChild", element);
     return element;
 }

@@ -9,8 +9,10 @@
 using emscripten::val;
 
 val Document();
-// A new element of tag with a class, appended to parent.
-val NewElement(const char* tag, const char* className, val parent);
+// The page's element of that id, or null.
+val ElementById(const char* id);
+// A new element of tag with a class, appended to parent; HIT labels it for HitAt.
+val NewElement(const char* tag, const char* className, val parent, const std::string& hit = "");
 // Sets a style property to a length in CSS pixels.
 void SetPixels(val element, const char* property, int pixels);
 // Places an absolutely positioned element: its left, top, width and height in CSS pixels.

@@ -19,11 +19,9 @@ EM_BOOL OnRestart(int, const EmscriptenMouseEvent*, void*)
 
 void ShowEnded(int code)
 {
-    val document = Document();
-    document.call<val>("getElementById", std::string("exit-code"))
-        .set("textContent", std::to_string(code));
-    document.call<val>("getElementById", std::string("exit-cause")).set("textContent", LastError());
-    document.call<val>("getElementById", std::string("ended")).set("hidden", false);
+    ElementById("exit-code").set("textContent", std::to_string(code));
+    ElementById("exit-cause").set("textContent", LastError());
+    ElementById("ended").set("hidden", false);
     emscripten_set_click_callback("#restart", nullptr, EM_FALSE, OnRestart);
 }
 

@@ -4,40 +4,33 @@
 // the same way.
 #include "state.h"
 
-#include <emscripten/bind.h>
+#include <emscripten/emscripten.h>
 
 WebState g_web;
 
-namespace {
-
-// The executor of the promise GetMessage waits on: keeps its resolve function.
-void KeepWake(val resolve, val)
-{
-    g_web.wake = resolve;
-}
-
-EMSCRIPTEN_BINDINGS(messages)
-{
-    emscripten::function("robotOxelKeepWake", &KeepWake);
-}
-
-} // namespace
+// The resolve function of the promise the program waits on, kept on the module.
+// clang-format off
+EM_ASYNC_JS(void, WaitForWake, (), {
+    await new Promise((resolve) => { Module.robotOxelWake = resolve; });
+});
+EM_JS(void, Wake, (), {
+    const wake = Module.robotOxelWake;
+    Module.robotOxelWake = null;
+    if (wake) wake();
+});
+// clang-format on
 
 // The browser's events come as callbacks while the program waits.
 void HostPoll() {}
 
 void HostWait()
 {
-    val::global("Promise").new_(val::module_property("robotOxelKeepWake")).await();
+    WaitForWake();
 }
 
 void HostWake()
 {
-    if (g_web.wake.isUndefined())
-        return;
-    val wake = g_web.wake;
-    g_web.wake = val::undefined();
-    wake();
+    Wake();
 }
 
 // NOTE: a page is on the screen as soon as it is laid out; nothing else maps it.

@@ -13,16 +13,14 @@ void ShowPopup(CoreMenu* menu)
 {
     NativeWindow* native = menu->owner->native;
     val title = native->bar["children"][menu->state.title];
-    val popup = NewElement("div", "popup", native->frame);
-    popup["dataset"].set("hit", std::string("popup"));
+    val popup = NewElement("div", "popup", native->frame, "popup");
     SetPixels(popup, "left", PixelMeasure(title, "offsetLeft"));
     SetPixels(popup, "top",
               PixelMeasure(native->bar, "offsetTop") + PixelMeasure(native->bar, "offsetHeight"));
     const std::vector<MenuItemTemplate>& items = menu->menuTemplate->items[menu->state.title].items;
     for (size_t i = 0; i < items.size(); i++) {
         bool hot = static_cast<int>(i) == menu->state.item;
-        val row = NewElement("div", hot ? "item hot" : "item", popup);
-        row["dataset"].set("hit", "item:" + std::to_string(i));
+        val row = NewElement("div", hot ? "item hot" : "item", popup, "item:" + std::to_string(i));
         // A check mark only beside a checked item, as Win32 draws one.
         NewElement("span", "check", row)
             .set("textContent", std::string(IsChecked(menu, items[i].id) ? "\u2713" : ""));
@@ -35,11 +33,9 @@ void ShowPopup(CoreMenu* menu)
 
 val CreateMenuBar(const MenuTemplate& menu, val parent)
 {
-    val bar = NewElement("div", "menubar", parent);
-    bar["dataset"].set("hit", std::string("menubar"));
+    val bar = NewElement("div", "menubar", parent, "menubar");
     for (size_t i = 0; i < menu.items.size(); i++) {
-        val title = NewElement("span", "title", bar);
-        title["dataset"].set("hit", "title:" + std::to_string(i));
+        val title = NewElement("span", "title", bar, "title:" + std::to_string(i));
         SetMnemonicText(title, menu.items[i].text);
     }
     return bar;

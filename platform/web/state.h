@@ -33,7 +33,6 @@ struct Sizing {
 };
 
 struct WebState {
-    val wake = val::undefined(); // resolves the promise GetMessage waits on
     bool inputHooked;
     Sizing sizing;
 };

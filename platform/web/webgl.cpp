@@ -124,7 +124,7 @@ struct WebGlRecord {
     CoreWindow* window;
     WebGlBackend* backend;
     GlContext* context;
-    val lostNotice; // shown over the client area while the browser holds the context
+    val lostNotice; // hidden; shown over the client area while the browser holds the context
     std::string canvasSelector;
 };
 
@@ -132,14 +132,7 @@ EM_BOOL OnContextLost(int, const void*, void* data)
 {
     auto* record = static_cast<WebGlRecord*>(data);
     val canvas = record->window->native->canvas;
-    if (record->lostNotice.isNull()) {
-        record->lostNotice = NewElement("div", "context-lost", canvas["parentNode"]);
-        record->lostNotice.call<void>("setAttribute", std::string("role"), std::string("alert"));
-        record->lostNotice.set("textContent",
-                               std::string("The picture is lost: the browser has taken back "
-                                           "its graphics context. It returns when the browser "
-                                           "gives it back."));
-    }
+    record->lostNotice.set("hidden", false);
     SetBox(record->lostNotice, PixelMeasure(canvas, "offsetLeft"),
            PixelMeasure(canvas, "offsetTop"), PixelMeasure(canvas, "offsetWidth"),
            PixelMeasure(canvas, "offsetHeight"));
@@ -150,10 +143,7 @@ EM_BOOL OnContextLost(int, const void*, void* data)
 EM_BOOL OnContextRestored(int, const void*, void* data)
 {
     auto* record = static_cast<WebGlRecord*>(data);
-    if (!record->lostNotice.isNull()) {
-        record->lostNotice.call<void>("remove");
-        record->lostNotice = val::null();
-    }
+    record->lostNotice.set("hidden", true);
     if (record->backend->MakeResources())
         InvalidateRect(HandleOf(record->window), NULL, FALSE);
     return EM_TRUE;
@@ -257,9 +247,16 @@ HGLRC WINAPI wglCreateContext(HDC dc)
     // The browser's context events find the canvas by a selector.
     static int canvases;
     std::string id = "client-" + std::to_string(++canvases);
-    record->window->native->canvas.set("id", id);
+    val canvas = record->window->native->canvas;
+    canvas.set("id", id);
+    val notice = NewElement("div", "context-lost", canvas["parentNode"]);
+    notice.call<void>("setAttribute", std::string("role"), std::string("alert"));
+    notice.set("textContent", std::string("The picture is lost: the browser has taken back its "
+                                          "graphics context. It returns when the browser gives "
+                                          "it back."));
+    notice.set("hidden", true);
     auto* context =
-        new WebGlRecord{record->window, backend, GlCreateContext(backend), val::null(), "#" + id};
+        new WebGlRecord{record->window, backend, GlCreateContext(backend), notice, "#" + id};
     WatchContext(context, true);
     return reinterpret_cast<HGLRC>(context);
 }
@@ -285,8 +282,7 @@ BOOL WINAPI wglDeleteContext(HGLRC handle)
     if (!record)
         return FALSE;
     WatchContext(record, false);
-    if (!record->lostNotice.isNull())
-        record->lostNotice.call<void>("remove");
+    record->lostNotice.call<void>("remove");
     GlDeleteContext(record->context);
     delete record->backend;
     delete record;

@@ -27,12 +27,6 @@ const int kMinFrameWidth = 160; // Win32's minimum tracking size, about
 const int kMinFrameHeight = 100;
 const int kEdgeGrab = 8; // pixels from an edge of the frame that move that edge
 
-val Desktop()
-{
-    val desktop = Document().call<val>("getElementById", std::string("desktop"));
-    return desktop.isNull() ? Document()["body"] : desktop;
-}
-
 // The canvas's size in device pixels, as the frame's layout gives it.
 // NOTE: as for a DPI-aware Win32 program, the client area is in device pixels, so the picture is
 // as sharp as the text beside it; the frame, menus and dialogs keep their CSS size.
@@ -51,14 +45,13 @@ void MeasureClient(CoreWindow* window, int* width, int* height)
 val NewWindowFrame(CoreWindow* window, const char* title)
 {
     bool sizable = window->kind == KIND_MAIN; // WS_OVERLAPPEDWINDOW; dialogs have a fixed frame
-    val frame = NewElement("div", sizable ? "frame sizable" : "frame", Desktop());
-    frame["dataset"].set("hit", std::string(sizable ? "border" : "frame"));
-    val caption = NewElement("div", "caption", frame);
-    caption["dataset"].set("hit", std::string("caption"));
+    val desktop = ElementById("desktop");
+    val frame =
+        NewElement("div", sizable ? "frame sizable" : "frame",
+                   desktop.isNull() ? Document()["body"] : desktop, sizable ? "border" : "frame");
+    val caption = NewElement("div", "caption", frame, "caption");
     NewElement("span", "caption-text", caption).set("textContent", std::string(title));
-    val close = NewElement("span", "close", caption);
-    close.set("textContent", std::string("\u2715"));
-    close["dataset"].set("hit", std::string("close"));
+    NewElement("span", "close", caption, "close").set("textContent", std::string("\u2715"));
     // Laid out but not visible until shown, so WM_SIZE can report the client area.
     frame["style"].set("visibility", std::string("hidden"));
     return frame;
@@ -74,8 +67,7 @@ bool HostMakeFrame(CoreWindow* window, const FrameStyle& style)
     SetBox(native->frame, style.x, style.y, style.width, style.height);
     if (window->menu)
         native->bar = CreateMenuBar(*window->menu->menuTemplate, native->frame);
-    native->canvas = NewElement("canvas", "client", native->frame);
-    native->canvas["dataset"].set("hit", std::string("client"));
+    native->canvas = NewElement("canvas", "client", native->frame, "client");
     MeasureClient(window, &window->clientWidth, &window->clientHeight);
     WatchDevicePixels();
     return true;

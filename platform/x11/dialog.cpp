@@ -100,21 +100,10 @@ class DialogFrame : public Fl_Window {
     }
 };
 
-CoreWindow* OwnerOf(Fl_Widget* widget)
-{
-    return static_cast<CoreWindow*>(widget->window()->user_data());
-}
-
 void OnButton(Fl_Widget* button, void* data)
 {
-    CoreButton(OwnerOf(button), static_cast<int>(reinterpret_cast<intptr_t>(data)));
-}
-
-// The close box.
-void OnDialogCallback(Fl_Widget*, void* data)
-{
-    if (Fl::event() == FL_CLOSE)
-        CoreClose(static_cast<CoreWindow*>(data));
+    auto* dialog = static_cast<CoreWindow*>(button->window()->user_data());
+    CoreButton(dialog, static_cast<int>(reinterpret_cast<intptr_t>(data)));
 }
 
 } // namespace
@@ -166,7 +155,7 @@ bool MakeDialogFrame(CoreWindow* dialog, const FrameStyle& style)
     frame->position(style.x, style.y);
     frame->copy_label(style.title);
     frame->user_data(dialog);
-    frame->callback(OnDialogCallback, dialog);
+    frame->callback(OnCloseBox, dialog);
     frame->set_modal();
     AdoptTopLevel(frame, xid);
     dialog->clientWidth = width;

@@ -1,6 +1,7 @@
-// The X connection shared by FLTK and GLX, the desktop's scale, and what
-// happens when X reports trouble: errors of requests that can fail are
-// trapped around them and fail the call; any other is printed as it comes.
+// The X connection shared by FLTK and GLX, the desktop's scale, the waits of
+// the core's message loop, and what happens when X reports trouble: errors of
+// requests that can fail are trapped around them and fail the call; any other
+// is printed as it comes.
 // NOTE: FLTK private API: Fl_X::ewmh_supported, asked once under an error trap. FLTK has no
 // public call for it, and asks it itself unguarded when the focus first moves.
 #define FL_INTERNALS
@@ -34,7 +35,6 @@ int OnConnectionLost(Display* display)
 {
     fprintf(stderr, "robot-oxel: X11: lost the connection to the X server %s\n",
             DisplayString(display));
-    fflush(stderr);
     _exit(1);
 }
 
@@ -59,7 +59,6 @@ int OnXError(Display* display, XErrorEvent* event)
         return 0;
     }
     fprintf(stderr, "robot-oxel: X11: %s\n", DescribeXError(display, *event).c_str());
-    fflush(stderr);
     return 0;
 }
 
@@ -72,7 +71,6 @@ void OnToolkitFatal(const char* format, ...)
     vsnprintf(text, sizeof text, format, args);
     va_end(args);
     fprintf(stderr, "robot-oxel: FLTK: %s\n", text);
-    fflush(stderr);
     _exit(1);
 }
 
@@ -122,6 +120,22 @@ bool HostOpen()
     UntrapXErrors(nullptr);
     return true;
 }
+
+void HostPoll()
+{
+    // What X has already delivered becomes messages, without waiting.
+    Fl::check();
+}
+
+void HostWait()
+{
+    Fl::wait(1e20);
+}
+
+// FLTK's callbacks post while GetMessage waits in Fl::wait, on this thread, so nothing wakes it.
+void HostWake() {}
+
+const bool kHostCallbacksSend = true;
 
 int ScaledPixels(int pixels)
 {

@@ -220,9 +220,3 @@ void HostDrawMenu(CoreMenu* menu)
         native->popup->show();
     Fl::grab(native->popup);
 }
-
-void DestroyMenuPopup(CoreWindow* window)
-{
-    if (window->native->popup)
-        Fl::delete_widget(window->native->popup);
-}

@@ -62,11 +62,11 @@ void AdoptTopLevel(Fl_Window* frame, Window window);
 void ShowTopLevel(Fl_Window* frame);
 
 // Menu bar (menu.cpp): its height, the bar widget, and the press, move or
-// release of the mouse at root coordinates, handed to the core.
+// release of the mouse at root coordinates, handed to the core. The popup is
+// a window of its own, made when first opened (NativeWindow::popup).
 int MenuBarHeight();
 Fl_Widget* CreateMenuBar(CoreMenu* menu, int width, int height);
 bool TrackMenuMouse(CoreWindow* window, MenuMouseEvent event, int rootX, int rootY);
-void DestroyMenuPopup(CoreWindow* window);
 
 // The virtual-key code of the X key event being handled, by its physical key; 0 if none.
 UINT VirtualKeyOfEvent();
@@ -75,6 +75,8 @@ UINT VirtualKeyOfEvent();
 bool MakeDialogFrame(CoreWindow* dialog, const FrameStyle& style);
 // A key event of FLTK's, handed to the core; false if nothing took it (window.cpp).
 bool KeyToCore(int event);
+// A frame's callback: the close box of the window DATA.
+void OnCloseBox(Fl_Widget*, void* data);
 
 // The pixel format's visual of a device context (null before one is set).
 const XVisualInfo* VisualOf(HDC dc);

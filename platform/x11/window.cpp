@@ -63,13 +63,6 @@ class MainFrame : public Fl_Window {
     CoreWindow* owner_;
 };
 
-// The close box; FLTK also calls this for Escape, which is a key here instead.
-void OnFrameCallback(Fl_Widget*, void* data)
-{
-    if (Fl::event() == FL_CLOSE)
-        CoreClose(static_cast<CoreWindow*>(data));
-}
-
 // Events on the client area's X window, which FLTK does not know.
 int OnForeignEvent(int)
 {
@@ -83,9 +76,8 @@ int OnForeignEvent(int)
         if (event->type == Expose) {
             // NOTE: Win32 paints once for all that is invalid: an Expose the server sent
             // before it took the last swap shows what that swap has already painted.
-            if (event->xexpose.serial < native->swapSerial)
-                return 1;
-            window->invalid = true;
+            if (event->xexpose.serial >= native->swapSerial)
+                window->invalid = true;
             return 1;
         }
         if (event->type == ColormapNotify && event->xcolormap.state == ColormapUninstalled &&
@@ -98,6 +90,13 @@ int OnForeignEvent(int)
 }
 
 } // namespace
+
+// The close box; FLTK also calls this for Escape, which is a key here instead.
+void OnCloseBox(Fl_Widget*, void* data)
+{
+    if (Fl::event() == FL_CLOSE)
+        CoreClose(static_cast<CoreWindow*>(data));
+}
 
 bool KeyToCore(int event)
 {
@@ -163,7 +162,7 @@ bool HostMakeFrame(CoreWindow* window, const FrameStyle& given)
     window->native = native;
     auto* frame = new MainFrame(window, style.x, style.y, width, height, style.title);
     native->frame = frame;
-    frame->callback(OnFrameCallback, window);
+    frame->callback(OnCloseBox, window);
     frame->begin();
     native->menuHeight = window->menu ? MenuBarHeight() : 0;
     if (window->menu)
@@ -214,7 +213,8 @@ void HostDestroyFrame(CoreWindow* window)
         XFreeColormap(g_platform.display, native->glColormap);
         native->glColormap = 0;
     }
-    DestroyMenuPopup(window);
+    if (native->popup)
+        Fl::delete_widget(native->popup);
     Fl::delete_widget(native->frame); // the bar and the controls go with it
     delete native;
     window->native = nullptr;

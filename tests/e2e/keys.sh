@@ -56,6 +56,7 @@ menu alt+h a
 poll window "About OpenGL" >/dev/null || fail "Alt+H, A opens no About dialog on a French keyboard"
 press Return
 poll no_window "About OpenGL" || fail "Return leaves About open"
-setxkbmap ru # which lacks x, which xdotool binds to a spare keycode
-menu F10 Down x
+# The key X by its keycode: a Russian layout types ch on it, and Windows reports 'X'.
+setxkbmap ru
+menu F10 Down 53
 expect_exit 0

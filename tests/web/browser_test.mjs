@@ -222,7 +222,7 @@ await press('Enter');
 await dialog.waitFor({ state: 'detached', timeout: 10000 }).catch(() => {});
 check(!(await dialog.count()), 'Enter closes that About');
 await lose('restoreContext');
-await notice.waitFor({ state: 'detached', timeout: 10000 }).catch(() => {});
+await notice.waitFor({ state: 'hidden', timeout: 10000 }).catch(() => {});
 await expectScene('the picture returns with the context', scenes[0]);
 
 await press('F10'), await press('ArrowDown'), await press('Enter');

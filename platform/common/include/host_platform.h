@@ -22,7 +22,6 @@
 #include <vector>
 
 #include "menu_model.h"
-#include "pixel_format_distance.h"
 #include "resource_script.h"
 
 enum WindowKind { KIND_MAIN, KIND_DIALOG };
@@ -45,8 +44,7 @@ struct CoreDC {
 
 struct CoreWindow {
     WindowKind kind;
-    WNDPROC proc;       // main windows
-    DLGPROC dialogProc; // dialogs
+    WNDPROC proc; // the window procedure, or a dialog's (DLGPROC, of the same type here)
     const DialogTemplate* dialogTemplate;
     CoreMenu* menu;
     CoreDC dc;

@@ -17,7 +17,6 @@ struct MenuItemTemplate {
     UINT id;          // 0 for a popup
     bool checked;
     std::vector<MenuItemTemplate> items; // a popup's items
-    bool popup;
 };
 
 struct MenuTemplate {
@@ -35,7 +34,6 @@ struct ControlTemplate {
 struct DialogTemplate {
     UINT resourceId;
     int x, y, width, height; // dialog units
-    DWORD style;
     std::string caption;
     int fontPoints; // 0 when the template names no font
     std::string fontName;

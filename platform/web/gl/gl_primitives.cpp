@@ -59,6 +59,16 @@ void AddPolygons(GlContext* gl)
     }
 }
 
+// out = m x v, for column vectors of four.
+void Transform(const GlMatrix& m, const double* v, double* out)
+{
+    for (int row = 0; row < 4; row++) {
+        out[row] = 0.0;
+        for (int k = 0; k < 4; k++)
+            out[row] += m[k * 4 + row] * v[k];
+    }
+}
+
 } // namespace
 
 void FlushLines(GlContext* gl)
@@ -102,21 +112,11 @@ void GLAPIENTRY glVertex3d(GLdouble x, GLdouble y, GLdouble z)
     GlContext* gl = Current();
     if (!gl || !gl->inBegin)
         return;
-    const GlMatrix& modelView = TopMatrix(gl, 0);
-    const GlMatrix& projection = TopMatrix(gl, 1);
     const double local[4] = {x, y, z, 1.0};
     double eye[4];
     GlVertex vertex;
-    for (int row = 0; row < 4; row++) {
-        eye[row] = 0.0;
-        for (int k = 0; k < 4; k++)
-            eye[row] += modelView[k * 4 + row] * local[k];
-    }
-    for (int row = 0; row < 4; row++) {
-        vertex.clip[row] = 0.0;
-        for (int k = 0; k < 4; k++)
-            vertex.clip[row] += projection[k * 4 + row] * eye[k];
-    }
+    Transform(TopMatrix(gl, 0), local, eye);
+    Transform(TopMatrix(gl, 1), eye, vertex.clip);
     gl->vertices.push_back(vertex);
 }
 

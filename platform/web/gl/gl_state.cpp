@@ -37,11 +37,6 @@ void MultiplyCurrent(const GlMatrix& m)
         MultiplyRight(TopMatrix(gl, gl->matrixMode), m);
 }
 
-float Clamp01(float value)
-{
-    return value < 0.0f ? 0.0f : value > 1.0f ? 1.0f : value;
-}
-
 } // namespace
 
 GlContext* GlCreateContext(GlBackend* backend)
@@ -84,11 +79,8 @@ GlContext* Current()
 
 void RecordError(GlContext* gl, GLenum code)
 {
-    for (GLenum pending : gl->errors) {
-        if (pending == code)
-            return;
-    }
-    gl->errors.push_back(code);
+    if (std::find(gl->errors.begin(), gl->errors.end(), code) == gl->errors.end())
+        gl->errors.push_back(code);
 }
 
 GlContext* OutsideBegin()
@@ -214,7 +206,7 @@ void GLAPIENTRY glClearColor(GLclampf red, GLclampf green, GLclampf blue, GLclam
     if (GlContext* gl = OutsideBegin()) {
         const float rgba[4] = {red, green, blue, alpha};
         for (int i = 0; i < 4; i++)
-            gl->clearColor[i] = Clamp01(rgba[i]);
+            gl->clearColor[i] = std::clamp(rgba[i], 0.0f, 1.0f);
     }
 }
 
@@ -241,9 +233,9 @@ void GLAPIENTRY glColor3f(GLfloat red, GLfloat green, GLfloat blue)
         return;
     if (!gl->inBegin)
         FlushLines(gl);
-    gl->color[0] = Clamp01(red);
-    gl->color[1] = Clamp01(green);
-    gl->color[2] = Clamp01(blue);
+    gl->color[0] = std::clamp(red, 0.0f, 1.0f);
+    gl->color[1] = std::clamp(green, 0.0f, 1.0f);
+    gl->color[2] = std::clamp(blue, 0.0f, 1.0f);
     gl->color[3] = 1.0f;
 }
 

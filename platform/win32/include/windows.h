@@ -48,11 +48,8 @@ typedef void* LPVOID;
 #define TRUE 1
 #define FALSE 0
 
-#define DECLARE_HANDLE(name)                                                                       \
-    struct name##__ {                                                                              \
-        int unused;                                                                                \
-    };                                                                                             \
-    typedef struct name##__* name
+// Each a pointer to a type of its own, never defined, so handles do not mix.
+#define DECLARE_HANDLE(name) typedef struct name##__* name
 DECLARE_HANDLE(HINSTANCE);
 DECLARE_HANDLE(HWND);
 DECLARE_HANDLE(HMENU);
