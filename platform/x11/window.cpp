@@ -63,12 +63,11 @@ class MainFrame : public Fl_Window {
     CoreWindow* owner_;
 };
 
-// Events on the client area's X window, which FLTK does not know.
-int OnForeignEvent(int)
+// Events on the client area's X window, which FLTK does not know; seen before FLTK, which
+// would drop a DestroyNotify.
+int OnClientAreaEvent(void* xevent, void*)
 {
-    const XEvent* event = fl_xevent;
-    if (!event)
-        return 0;
+    const auto* event = static_cast<const XEvent*>(xevent);
     for (CoreWindow* window : Windows()) {
         NativeWindow* native = window->native;
         if (!native->glWindow || event->xany.window != native->glWindow)
@@ -78,6 +77,15 @@ int OnForeignEvent(int)
             // before it took the last swap shows what that swap has already painted.
             if (event->xexpose.serial >= native->swapSerial)
                 window->invalid = true;
+            return 1;
+        }
+        if (event->type == DestroyNotify) {
+            // NOTE: another client destroyed it. GL must not draw into a window that is gone
+            // (Mesa 25's llvmpipe crashes), so the window draws nothing from now on.
+            fprintf(stderr, "robot-oxel: X11: another client destroyed the client area\n");
+            if (glXGetCurrentDrawable() == native->glWindow)
+                glXMakeCurrent(g_platform.display, None, NULL);
+            native->glWindow = 0;
             return 1;
         }
         if (event->type == ColormapNotify && event->xcolormap.state == ColormapUninstalled &&
@@ -122,7 +130,7 @@ bool HostMakeSurface(CoreWindow* window, int format)
     attributes.colormap = colormap;
     attributes.border_pixel = 0;
     attributes.background_pixmap = None; // no class background: nothing is erased before a paint
-    attributes.event_mask = ExposureMask | ColormapChangeMask;
+    attributes.event_mask = ExposureMask | ColormapChangeMask | StructureNotifyMask;
     // Below the menu bar, shown with the frame.
     Window glWindow = XCreateWindow(
         display, fl_xid(native->frame), 0, native->menuHeight, std::max(1, window->clientWidth),
@@ -140,7 +148,7 @@ bool HostMakeSurface(CoreWindow* window, int format)
     native->glWindow = glWindow;
     static bool handlerAdded = false;
     if (!handlerAdded) {
-        Fl::add_handler(OnForeignEvent);
+        Fl::add_system_handler(OnClientAreaEvent, nullptr);
         handlerAdded = true;
     }
     return true;
