@@ -43,6 +43,14 @@ void HostPoll() {}
 void HostWait() { g_fake.next < g_fake.events.size() ? g_fake.events[g_fake.next++]() : PostQuitMessage(0); }
 void HostWake() {}
 const bool kHostCallbacksSend = true;
+// The host's GDI and WGL: no palette, one context.
+HPALETTE WINAPI CreatePalette(const LOGPALETTE*) { return NULL; }
+UINT WINAPI RealizePalette(HDC) { return 0; }
+BOOL WINAPI DeleteObject(HGDIOBJ) { return TRUE; }
+HGLRC WINAPI wglCreateContext(HDC) { return g_fake.noContext ? NULL : reinterpret_cast<HGLRC>(&g_fake); }
+BOOL WINAPI wglMakeCurrent(HDC, HGLRC) { return TRUE; }
+BOOL WINAPI wglDeleteContext(HGLRC) { return TRUE; }
+BOOL WINAPI SwapBuffers(HDC) { Trace("swap"); return TRUE; }
 // clang-format on
 
 FakeHost& Fake()
@@ -50,9 +58,9 @@ FakeHost& Fake()
     return g_fake;
 }
 
-void StartFakeCore(std::vector<std::function<void()>> events)
+void StartFakeCore(std::vector<std::function<void()>> events, bool noContext)
 {
-    g_fake = FakeHost{std::move(events), 0, "", -1};
+    g_fake = FakeHost{std::move(events), 0, "", -1, noContext};
     StartCore(g_resourceScript, g_resourceHeader);
 }
 
