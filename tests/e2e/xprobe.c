@@ -7,7 +7,6 @@
  *   xprobe popup                    "ID X Y W H" of the topmost open popup (override-redirect)
  *   xprobe marks WINDOW ROWS        which of ROWS equal rows carry a mark left of their labels
  *   xprobe ink WINDOW X Y W H       whether that part of WINDOW shows text (dark pixels)
- *   xprobe close WINDOW             asks WINDOW to close, as a window manager's close box does
  * Geometry is in root coordinates; pixels are read from a 24-bit true-colour
  * screen. Exit status 0 when the answer is yes. */
 #include <X11/Xlib.h>
@@ -189,23 +188,10 @@ static int Ink(Window window, int x, int y, int w, int h)
     return dark < 10;
 }
 
-static int Close(Window window)
-{
-    XEvent event = {0};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = (long)XInternAtom(display, "WM_DELETE_WINDOW", False);
-    event.xclient.data.l[1] = CurrentTime;
-    XSendEvent(display, window, False, NoEventMask, &event);
-    return 0;
-}
-
 int main(int argc, char** argv)
 {
     if (argc < 2 || !(display = XOpenDisplay(NULL)))
-        Die("usage: xprobe client|geometry|scene|digest|popup|marks|ink|close ..., on a display");
+        Die("usage: xprobe client|geometry|scene|digest|popup|marks|ink ..., on a display");
     Window window = argc > 2 ? strtoul(argv[2], NULL, 0) : 0;
     const char* verb = argv[1];
     int code = 2;
@@ -223,8 +209,6 @@ int main(int argc, char** argv)
         code = Marks(window, atoi(argv[3]));
     else if (!strcmp(verb, "ink") && argc == 7)
         code = Ink(window, atoi(argv[3]), atoi(argv[4]), atoi(argv[5]), atoi(argv[6]));
-    else if (!strcmp(verb, "close") && argc == 3)
-        code = Close(window);
     else
         Die("bad arguments");
     XCloseDisplay(display);
