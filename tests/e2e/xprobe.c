@@ -116,33 +116,18 @@ static int Digest(Window window)
     return 0;
 }
 
-/* The window's children, bottom first: *count of them, for XFree. */
-static Window* Children(Window window, unsigned* count)
+/* A child of PARENT: its only one, or with POPUP the topmost open override-redirect one. */
+static int PrintChild(Window parent, int popup)
 {
-    Window root, parent, *children = NULL;
-    if (!XQueryTree(display, window, &root, &parent, &children, count))
-        *count = 0;
-    return children;
-}
-
-static int Client(Window window)
-{
-    unsigned count;
-    Window* children = Children(window, &count);
-    int code = count == 1 ? PrintGeometry(children[0]) : 1;
-    XFree(children);
-    return code;
-}
-
-static int Popup(void)
-{
-    unsigned count;
-    Window* children = Children(DefaultRootWindow(display), &count);
+    Window root, up, *children = NULL;
+    unsigned count = 0;
     int code = 1;
+    XQueryTree(display, parent, &root, &up, &children, &count);
     for (unsigned k = count; code && k-- > 0;) {
         XWindowAttributes a;
-        if (XGetWindowAttributes(display, children[k], &a) && a.override_redirect &&
-            a.map_state == IsViewable && a.width > 4 && a.height > 4)
+        if (popup ? XGetWindowAttributes(display, children[k], &a) && a.override_redirect &&
+                        a.map_state == IsViewable && a.width > 4 && a.height > 4
+                  : count == 1)
             code = PrintGeometry(children[k]);
     }
     XFree(children);
@@ -196,7 +181,7 @@ int main(int argc, char** argv)
     const char* verb = argv[1];
     int code = 2;
     if (!strcmp(verb, "client") && argc == 3)
-        code = Client(window);
+        code = PrintChild(window, 0);
     else if (!strcmp(verb, "geometry") && argc == 3)
         code = PrintGeometry(window);
     else if (!strcmp(verb, "scene") && argc == 5)
@@ -204,7 +189,7 @@ int main(int argc, char** argv)
     else if (!strcmp(verb, "digest") && argc == 3)
         code = Digest(window);
     else if (!strcmp(verb, "popup") && argc == 2)
-        code = Popup();
+        code = PrintChild(DefaultRootWindow(display), 1);
     else if (!strcmp(verb, "marks") && argc == 4)
         code = Marks(window, atoi(argv[3]));
     else if (!strcmp(verb, "ink") && argc == 7)
