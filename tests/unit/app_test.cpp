@@ -41,80 +41,67 @@ const std::string kAbout = "dialog 347x439 at 100,60 text 1=V text 7=R text 8= t
 
 struct AppRow {
     const char* what;
-    std::vector<std::function<void()>> events; // then File/Exit, which ends with code 0
-    std::string trace;                         // after the first frame's swap
+    std::vector<std::function<void()>> events; // then File/Exit
+    std::string trace;
     ViewState view;
+    bool noContext = false; // wglCreateContext fails: WinMain ends with 1, else with 0
 };
 
 const AppRow kRows[] = {
     {"arrows turn 5 degrees, digits move the joints 1",
      {Keys(VK_UP), Keys(VK_DOWN, 3), Keys(VK_LEFT, 4), Keys(VK_RIGHT), Keys('1'), Keys('2', 3),
       Keys('3', 2), Keys('4', 5), Keys('5'), Keys('6', 4)},
-     "swap swap swap swap swap swap swap swap swap swap",
+     "swap swap swap swap swap swap swap swap swap swap swap",
      {10, -15, MODEL_CYLINDER, 2, 3, 3}},
     {"the view wraps into (-360, 360), keeping its sign",
      {Keys(VK_RIGHT, 72), Keys(VK_UP, 73)},
-     "swap swap",
+     "swap swap swap",
      {-5, 0, MODEL_CYLINDER, 0, 0, 0}},
     {"keypad digits, letters and F2 do nothing",
      {Keys(VK_NUMPAD0 + 1), Keys('A'), Keys(VK_F1 + 1)},
-     "swap swap swap",
+     "swap swap swap swap",
      {}},
     {"a model choice checks it alone, resets the view, keeps the pose and repaints",
      {Keys('2', 7), Keys(VK_UP), Command(IDM_ROBOT), Marks, Command(IDM_ARM1), Marks},
-     "swap swap swap marks 3 swap marks 1",
+     "swap swap swap swap marks 3 swap marks 1",
      {0, 0, MODEL_ARM1, 7, 0, 0}},
     {"About shows GL's answers, one error line; Escape leaves it open, OK ends it",
      {Command(IDM_ABOUT), Keys(VK_ESCAPE), Keys(VK_RETURN), Keys('2')},
-     kAbout + " activate swap",
+     "swap " + kAbout + " activate swap",
      {0, 0, MODEL_CYLINDER, 1, 0, 0}},
+    {"the close boxes end About, then the program",
+     {Command(IDM_ABOUT), [] { CoreClose(Windows().back()); },
+      [] { CoreClose(Windows().front()); }},
+     "swap " + kAbout + " activate",
+     {}},
+    {"no GL context: no window", {}, "", {}, true},
 };
 
-int RunWinMain(const std::vector<std::function<void()>>& events, bool noContext)
-{
-    ResetGl();
-    Gl().strings = {{GL_VENDOR, "V"}, {GL_RENDERER, "R"}, {GL_EXTENSIONS, "E"}};
-    Gl().gluStrings = {{GLU_VERSION, "1.3"}};
-    Gl().gluErrors = {{GL_NO_ERROR, "none"}};
-    g_viewState = ViewState();
-    g_renderContext = RenderContext();
-    StartFakeCore(events, noContext);
-    static int module;
-    char commandLine[] = "";
-    return WinMain(reinterpret_cast<HINSTANCE>(&module), NULL, commandLine, SW_SHOWDEFAULT);
-}
-
-TEST(App, KeysAndCommandsChangeTheViewAndFileExitEndsWithZero)
+TEST(App, RunsFromWinMainToItsEnd)
 {
     for (const AppRow& row : kRows) {
+        ResetGl();
+        Gl().strings = {{GL_VENDOR, "V"}, {GL_RENDERER, "R"}, {GL_EXTENSIONS, "E"}};
+        Gl().gluStrings = {{GLU_VERSION, "1.3"}};
+        Gl().gluErrors = {{GL_NO_ERROR, "none"}};
+        g_viewState = ViewState();
+        g_renderContext = RenderContext();
         std::vector<std::function<void()>> events = row.events;
         events.insert(events.end(), {Keys('F', 1, true), Keys('X')});
-        EXPECT_EQ(RunWinMain(events, false), 0) << row.what;
+        StartFakeCore(events, row.noContext);
+        static int module;
+        char commandLine[] = "";
+        EXPECT_EQ(WinMain(reinterpret_cast<HINSTANCE>(&module), NULL, commandLine, SW_SHOWDEFAULT),
+                  row.noContext ? 1 : 0)
+            << row.what;
         EXPECT_TRUE(Windows().empty()) << row.what;
-        EXPECT_EQ(Fake().trace, "swap " + row.trace) << row.what;
+        EXPECT_EQ(Fake().trace, row.trace) << row.what;
         const ViewState &v = g_viewState, &w = row.view;
         EXPECT_EQ(
             (std::vector<double>{v.rotX, v.rotY, double(v.model), v.waist, v.shoulder, v.elbow}),
             (std::vector<double>{w.rotX, w.rotY, double(w.model), w.waist, w.shoulder, w.elbow}))
             << row.what;
     }
-}
-
-TEST(App, TheCloseBoxesEndAboutAndTheProgram)
-{
-    EXPECT_EQ(RunWinMain({Command(IDM_ABOUT), [] { CoreClose(Windows().back()); },
-                          [] { CoreClose(Windows().front()); }},
-                         false),
-              0);
-    EXPECT_EQ(Fake().trace, "swap " + kAbout + " activate");
-    EXPECT_TRUE(Windows().empty());
-}
-
-TEST(App, RefusesAWindowWithoutAGlContextAndEndsWithOne)
-{
-    EXPECT_EQ(RunWinMain({}, true), 1);
-    EXPECT_EQ(Fake().trace, "");
-    EXPECT_TRUE(Windows().empty());
 }
 
 } // namespace
