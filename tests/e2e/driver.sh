@@ -1,8 +1,7 @@
 # shellcheck shell=bash
-# The end-to-end driver, sourced by each scenario: it starts the program on
-# the current X display and works it as a user would, with real key presses
-# (xdotool) and checks of what the X server shows (xprobe). The same words
-# drive the Linux program and the Windows one under Wine.
+# The end-to-end driver, sourced by each scenario: the program on the current
+# X display, worked with real keys (xdotool) and checked by what the X server
+# shows (xprobe), the Linux program and the Windows one under Wine alike.
 #   APP      the command that starts the program (split into words)
 #   XPROBE   tests/e2e/xprobe
 #   SCENES   tests/scenes.txt, the scene predictions

@@ -6,11 +6,6 @@ namespace {
 
 FakeHost g_fake;
 
-std::string Numbers(int a, const char* between, int b)
-{
-    return std::to_string(a) + between + std::to_string(b);
-}
-
 } // namespace
 
 // A main window's menu bar takes 20 pixels of the outer size; base units are
@@ -22,7 +17,7 @@ bool HostMakeFrame(CoreWindow* window, const FrameStyle& style)
     window->clientWidth = style.width;
     window->clientHeight = style.height - (window->kind == KIND_MAIN ? 20 : 0);
     if (window->kind == KIND_DIALOG)
-        Trace("dialog " + Numbers(style.width, "x", style.height) + " at " + Numbers(style.x, ",", style.y));
+        Trace("dialog " + std::to_string(style.width) + "x" + std::to_string(style.height) + " at " + std::to_string(style.x) + "," + std::to_string(style.y));
     return true;
 }
 void HostShowFrame(CoreWindow*, int, bool) {}

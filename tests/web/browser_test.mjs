@@ -75,7 +75,6 @@ await context.route('http://robot-oxel.test/**', (route) => {
   return existsSync(file) ? route.fulfill({ path: file }) : route.fulfill({ status: 404 });
 });
 const page = context.pages()[0];
-const keys = page.keyboard;
 const canvas = page.locator('canvas.client');
 const dialog = page.locator('.frame:not(.sizable)');
 const wait = (ms) => page.waitForTimeout(ms);
@@ -86,7 +85,7 @@ const keyName = { Left: 'ArrowLeft', Right: 'ArrowRight', Up: 'ArrowUp', Down: '
 const partner = { 1: '2', 2: '1', 3: '4', 4: '3', 5: '6', 6: '5', Left: 'Right', Right: 'Left', Up: 'Down', Down: 'Up' };
 
 async function press(key, count = 1) {
-  for (let i = 0; i < count; i++) await keys.press(keyName[key] ?? key);
+  for (let i = 0; i < count; i++) await page.keyboard.press(keyName[key] ?? key);
 }
 
 // Waits for a settled frame (two equal screenshots) that passes the predictions.
@@ -101,25 +100,16 @@ async function expectScene(what, scene) {
   check(false, what, `frame is not '${scene.name}': ` + misses.join(', '));
 }
 
-async function pickByKeyboard(model) {
-  await press('Alt+f'), await press('ArrowRight'), await press('ArrowDown', model), await press('Enter');
-}
-
-async function start() {
-  await page.goto('http://robot-oxel.test/');
-  return expectScene(`the first frame is '${scenes[0].name}'`, scenes[0]);
-}
-
 async function expectEnded(how) {
   await page.locator('#ended').waitFor({ timeout: 10000 }).catch(() => {});
   const shown = await page.locator('#ended').isVisible();
   check(shown && (await page.locator('#exit-code').textContent()) === '0', `${how} ends the program with code 0`);
 }
 
-await start();
-
+await page.goto('http://robot-oxel.test/');
+await expectScene(`the first frame is '${scenes[0].name}'`, scenes[0]);
 for (const scene of scenes) {
-  await pickByKeyboard(scene.model);
+  await press('Alt+f'), await press('ArrowRight'), await press('ArrowDown', scene.model), await press('Enter');
   for (const [key, count] of scene.keys) await press(key, +count);
   await expectScene(`'${scene.name}' by keyboard`, scene);
   for (const [key, count] of scene.keys) await press(partner[key], +count);
@@ -147,7 +137,6 @@ const glStrings = await page.evaluate(() => {
 });
 const item = (id) => dialog.locator(`[data-id="${id}"]`).textContent();
 for (const [how, close] of [
-  ['Enter', () => press('Enter')],
   ['OK', () => dialog.locator('button').click()],
   ['its close box', () => dialog.locator('.close').click()],
 ]) {
