@@ -7,7 +7,7 @@ remember first
 
 menu alt+h Return
 dialog=$(poll window "About OpenGL") || fail "Alt+H, Enter opens no About dialog"
-read -r _ x y w h <<<"$("$XPROBE" geometry "$dialog")"
+read -r _ _ _ w h <<<"$("$XPROBE" geometry "$dialog")"
 # 231 x 270 dialog units at base units of 6 x 13 pixels, rounded as MapDialogRect does.
 [ "${w}x$h" = 347x439 ] || fail "the dialog is ${w}x$h, not 347x439"
 # Fields in dialog units: the vendor, GLU's version, the first error line.
