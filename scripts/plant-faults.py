@@ -184,7 +184,7 @@ FAULTS = [
 ]
 
 # The tests that need no display, tried before the whole suite.
-QUICK = "-E '^(e2e|message_stress)'"
+QUICK = "-E '^e2e'"
 
 
 def run(command):
@@ -226,7 +226,7 @@ def main():
     holes = 0
     for number in picked:
         what, path, old, new, where = FAULTS[number - 1]
-        text = open(path).read()
+        text = open(path).read() if os.path.exists(path) else ''
         if text.count(old) != 1:
             print('%2d %s: the text to change is no longer in %s' % (number, what, path))
             holes += 1

@@ -1,8 +1,7 @@
 # shellcheck shell=bash
-# The end-to-end driver, sourced by each scenario: it starts the program on
-# the current X display and works it as a user would, with real key presses
-# (xdotool) and checks of what the X server shows (xprobe). The same words
-# drive the Linux program and the Windows one under Wine.
+# The end-to-end driver, sourced by each scenario: the program on the current
+# X display, worked with real keys (xdotool) and checked by what the X server
+# shows (xprobe), the Linux program and the Windows one under Wine alike.
 #   APP      the command that starts the program (split into words)
 #   XPROBE   tests/e2e/xprobe
 #   SCENES   tests/scenes.txt, the scene predictions
@@ -100,6 +99,7 @@ scenes() { awk '$1 == "scene" { print $2 }' "$SCENES"; }
 
 # reach SCENE: picks the scene's model, presses its keys and expects its
 # frame; then each key's partner as often brings back the model at rest.
+declare -A partner=([1]=2 [2]=1 [3]=4 [4]=3 [5]=6 [6]=5 [Left]=Right [Right]=Left [Up]=Down [Down]=Up)
 reach()
 {
     local model keys undo=() key
@@ -108,14 +108,7 @@ reach()
     # shellcheck disable=SC2086 # the keys are words
     press $keys
     expect_frame "$1"
-    for key in $keys; do
-        case ${key%\**} in
-            1 | 3 | 5) undo+=("$((${key%\**} + 1))${key#[0-9]}") ;;
-            2 | 4 | 6) undo+=("$((${key%\**} - 1))${key#[0-9]}") ;;
-            Left) undo+=("Right${key#Left}") ;; Right) undo+=("Left${key#Right}") ;;
-            Up) undo+=("Down${key#Up}") ;; Down) undo+=("Up${key#Down}") ;;
-        esac
-    done
+    for key in $keys; do undo+=("${partner[${key%\**}]}*${key#*\*}"); done
     press "${undo[@]}"
     expect_frame "$(awk -v m="$model" '$1 == "scene" && $3 == m && NF == 3 { print $2; exit }' "$SCENES")"
 }

@@ -7,7 +7,6 @@
  *   xprobe popup                    "ID X Y W H" of the topmost open popup (override-redirect)
  *   xprobe marks WINDOW ROWS        which of ROWS equal rows carry a mark left of their labels
  *   xprobe ink WINDOW X Y W H       whether that part of WINDOW shows text (dark pixels)
- *   xprobe close WINDOW             asks WINDOW to close, as a window manager's close box does
  * Geometry is in root coordinates; pixels are read from a 24-bit true-colour
  * screen. Exit status 0 when the answer is yes. */
 #include <X11/Xlib.h>
@@ -117,33 +116,18 @@ static int Digest(Window window)
     return 0;
 }
 
-/* The window's children, bottom first: *count of them, for XFree. */
-static Window* Children(Window window, unsigned* count)
+/* A child of PARENT: its only one, or with POPUP the topmost open override-redirect one. */
+static int PrintChild(Window parent, int popup)
 {
-    Window root, parent, *children = NULL;
-    if (!XQueryTree(display, window, &root, &parent, &children, count))
-        *count = 0;
-    return children;
-}
-
-static int Client(Window window)
-{
-    unsigned count;
-    Window* children = Children(window, &count);
-    int code = count == 1 ? PrintGeometry(children[0]) : 1;
-    XFree(children);
-    return code;
-}
-
-static int Popup(void)
-{
-    unsigned count;
-    Window* children = Children(DefaultRootWindow(display), &count);
+    Window root, up, *children = NULL;
+    unsigned count = 0;
     int code = 1;
+    XQueryTree(display, parent, &root, &up, &children, &count);
     for (unsigned k = count; code && k-- > 0;) {
         XWindowAttributes a;
-        if (XGetWindowAttributes(display, children[k], &a) && a.override_redirect &&
-            a.map_state == IsViewable && a.width > 4 && a.height > 4)
+        if (popup ? XGetWindowAttributes(display, children[k], &a) && a.override_redirect &&
+                        a.map_state == IsViewable && a.width > 4 && a.height > 4
+                  : count == 1)
             code = PrintGeometry(children[k]);
     }
     XFree(children);
@@ -189,28 +173,15 @@ static int Ink(Window window, int x, int y, int w, int h)
     return dark < 10;
 }
 
-static int Close(Window window)
-{
-    XEvent event = {0};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = (long)XInternAtom(display, "WM_DELETE_WINDOW", False);
-    event.xclient.data.l[1] = CurrentTime;
-    XSendEvent(display, window, False, NoEventMask, &event);
-    return 0;
-}
-
 int main(int argc, char** argv)
 {
     if (argc < 2 || !(display = XOpenDisplay(NULL)))
-        Die("usage: xprobe client|geometry|scene|digest|popup|marks|ink|close ..., on a display");
+        Die("usage: xprobe client|geometry|scene|digest|popup|marks|ink ..., on a display");
     Window window = argc > 2 ? strtoul(argv[2], NULL, 0) : 0;
     const char* verb = argv[1];
     int code = 2;
     if (!strcmp(verb, "client") && argc == 3)
-        code = Client(window);
+        code = PrintChild(window, 0);
     else if (!strcmp(verb, "geometry") && argc == 3)
         code = PrintGeometry(window);
     else if (!strcmp(verb, "scene") && argc == 5)
@@ -218,13 +189,11 @@ int main(int argc, char** argv)
     else if (!strcmp(verb, "digest") && argc == 3)
         code = Digest(window);
     else if (!strcmp(verb, "popup") && argc == 2)
-        code = Popup();
+        code = PrintChild(DefaultRootWindow(display), 1);
     else if (!strcmp(verb, "marks") && argc == 4)
         code = Marks(window, atoi(argv[3]));
     else if (!strcmp(verb, "ink") && argc == 7)
         code = Ink(window, atoi(argv[3]), atoi(argv[4]), atoi(argv[5]), atoi(argv[6]));
-    else if (!strcmp(verb, "close") && argc == 3)
-        code = Close(window);
     else
         Die("bad arguments");
     XCloseDisplay(display);

@@ -13,7 +13,7 @@ namespace {
 const GlMatrix kIdentity = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
 
 // Primitives of the robot: base, column, turret and axle (three each), then the two links.
-const size_t kBase = 0, kAxle = 9, kUpperArm = 12, kFarEnd = 16, kForearm = 19, kForearmBody = 22;
+const size_t kBase = 0, kFarEnd = 16, kForearm = 19, kForearmBody = 22;
 
 struct RobotPoint {
     double waist, shoulder, elbow;
@@ -25,18 +25,13 @@ struct RobotPoint {
 // the axle's end and the forearm hangs down beside it.
 const RobotPoint kRobotPoints[] = {
     {0, 0, 0, kBase, 1, 0, -50, -30},
-    {0, 0, 0, kAxle, 0, -20, 15, 0},
-    {0, 0, 0, kUpperArm, 0, 20, 15, 0},
     {0, 0, 0, kFarEnd, 0, 20, 15, 60},
     {0, 0, 0, kForearm, 0, 10, 15, 60},
     {0, 0, 0, kForearmBody, 17, 10, -35, 65},
-    {0, 0, 0, kForearmBody, 18, 10, -35, 55},
     {90, 0, 0, kBase, 1, 0, -50, -30}, // the waist turns what stands on the column
     {90, 0, 0, kForearmBody, 17, 65, -35, -10},
-    {0, 90, 0, kFarEnd, 0, 20, -45, 0}, // the upper arm hangs down
-    {0, 90, 0, kForearm, 0, 10, -45, 0},
+    {0, 90, 0, kFarEnd, 0, 20, -45, 0},       // the upper arm hangs down
     {0, 0, 90, kForearmBody, 17, 10, 10, 10}, // the forearm folds back along it
-    {0, 0, 90, kForearmBody, 18, 10, 20, 10},
 };
 
 TEST(Robot, EachPartLandsWhereTheJointsPutIt)

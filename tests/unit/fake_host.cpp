@@ -6,11 +6,6 @@ namespace {
 
 FakeHost g_fake;
 
-std::string Numbers(int a, const char* between, int b)
-{
-    return std::to_string(a) + between + std::to_string(b);
-}
-
 } // namespace
 
 // A main window's menu bar takes 20 pixels of the outer size; base units are
@@ -22,7 +17,7 @@ bool HostMakeFrame(CoreWindow* window, const FrameStyle& style)
     window->clientWidth = style.width;
     window->clientHeight = style.height - (window->kind == KIND_MAIN ? 20 : 0);
     if (window->kind == KIND_DIALOG)
-        Trace("dialog " + Numbers(style.width, "x", style.height) + " at " + Numbers(style.x, ",", style.y));
+        Trace("dialog " + std::to_string(style.width) + "x" + std::to_string(style.height) + " at " + std::to_string(style.x) + "," + std::to_string(style.y));
     return true;
 }
 void HostShowFrame(CoreWindow*, int, bool) {}
@@ -43,6 +38,14 @@ void HostPoll() {}
 void HostWait() { g_fake.next < g_fake.events.size() ? g_fake.events[g_fake.next++]() : PostQuitMessage(0); }
 void HostWake() {}
 const bool kHostCallbacksSend = true;
+// The host's GDI and WGL: no palette, one context.
+HPALETTE WINAPI CreatePalette(const LOGPALETTE*) { return NULL; }
+UINT WINAPI RealizePalette(HDC) { return 0; }
+BOOL WINAPI DeleteObject(HGDIOBJ) { return TRUE; }
+HGLRC WINAPI wglCreateContext(HDC) { return g_fake.noContext ? NULL : reinterpret_cast<HGLRC>(&g_fake); }
+BOOL WINAPI wglMakeCurrent(HDC, HGLRC) { return TRUE; }
+BOOL WINAPI wglDeleteContext(HGLRC) { return TRUE; }
+BOOL WINAPI SwapBuffers(HDC) { Trace("swap"); return TRUE; }
 // clang-format on
 
 FakeHost& Fake()
@@ -50,9 +53,9 @@ FakeHost& Fake()
     return g_fake;
 }
 
-void StartFakeCore(std::vector<std::function<void()>> events)
+void StartFakeCore(std::vector<std::function<void()>> events, bool noContext)
 {
-    g_fake = FakeHost{std::move(events), 0, "", -1};
+    g_fake = FakeHost{std::move(events), 0, "", -1, noContext};
     StartCore(g_resourceScript, g_resourceHeader);
 }
 
