@@ -161,6 +161,8 @@ FAULTS = [
      '    // Kept from the default so that the browser may give the context back.\n    return EM_FALSE;', 'web'),
     ('browser: a lost context\'s null strings passed on', 'platform/web/webgl.cpp', '        if (!answer.isString())\n            return nullptr;\n',
      '', 'web'),
+    ('browser: the left edge resizes the wrong way', 'platform/web/window.cpp', 'sizing.left ? -dx : 0',
+     'sizing.left ? dx : 0', 'web'),
     ('browser: backing store in CSS pixels', 'platform/web/window.cpp', 'double ratio = val::global("devicePixelRatio").as<double>();',
      'double ratio = 1;', 'web'),
     ('menu press-drag-release never picks an item', 'platform/common/menu_model.cpp', '        if (item < 0)\n            return 0;\n        *taken = true;',

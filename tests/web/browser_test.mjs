@@ -146,13 +146,23 @@ for (const [how, close] of [
   check(JSON.stringify(shown.slice(0, 4)) === JSON.stringify(glStrings), 'About shows the page\'s WebGL strings',
     `${shown.slice(0, 4)} != ${glStrings}`);
   check(shown[4] !== '' && shown[5] === 'no error' && shown[6] === '', 'About shows GLU\'s version, no error');
-  await press('Escape');
-  await wait(300);
+  // Right after Escape is the sentinel: had Escape closed About, it would turn the view.
+  await press('Escape'), await press('ArrowRight');
   check(await dialog.isVisible(), 'Escape leaves About open');
   await close();
   await dialog.waitFor({ state: 'detached', timeout: 10000 }).catch(() => {});
   check(!(await dialog.count()), `${how} closes About`);
+  await expectScene('keys for About never reach the window', rest(0));
 }
+
+// The sizing border's left edge moves the window's left side: the client area grows leftwards.
+const [before, frame] = [await canvas.boundingBox(), await page.locator('.frame').boundingBox()];
+await page.mouse.move(frame.x + 2, frame.y + frame.height / 2), await page.mouse.down();
+await page.mouse.move(frame.x - 38, frame.y + frame.height / 2, { steps: 4 }), await page.mouse.up();
+const after = await canvas.boundingBox();
+check(after.x === before.x - 40 && after.width === before.width + 40, 'the left edge widens the window leftwards',
+  `${before.x}+${before.width} -> ${after.x}+${after.width}`);
+await expectScene('the widened cylinder is round and centred', rest(0));
 
 // A high-density screen, at 2 and 1.5 device pixels a CSS pixel: the canvas's backing store is
 // in device pixels. (Screenshots here come at one pixel a CSS pixel, so the scene is probed at 1.)
