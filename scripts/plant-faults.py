@@ -181,6 +181,8 @@ FAULTS = [
      '        else if (open && item >= 0 && state->item < 0)\n', 'linux'),
     ('About placed at the desktop origin, not at the owner (both hosts)', 'platform/common/core.cpp', '        HostClientOrigin(owner, &x, &y);',
      '', 'linux'),
+    ('browser: the ended page in the flow, below the desktop', 'platform/web/index.html', '#ended { position: fixed;',
+     '#ended { position: static;', 'web'),
 ]
 
 # The tests that need no display, tried before the whole suite.

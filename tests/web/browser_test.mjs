@@ -3,7 +3,7 @@
 // (and each model by mouse, with its one check mark), the view's wrap, inert
 // keypad digits, the About dialog's strings and close rules, a resize, a lost
 // WebGL context and its return, and
-// the ended page after File/Exit and after the close box.
+// the ended page in view after File/Exit, after the close box and without WebGL.
 // Usage: node browser_test.mjs SITE_DIR SCENES_FILE
 import { chromium } from 'playwright-core';
 import { PNG } from 'pngjs';
@@ -117,10 +117,15 @@ async function start() {
   return expectScene(`the first frame is '${scenes[0].name}'`, scenes[0]);
 }
 
-async function expectEnded(how) {
-  await page.locator('#ended').waitFor({ timeout: 10000 }).catch(() => {});
-  const shown = await page.locator('#ended').isVisible();
-  check(shown && (await page.locator('#exit-code').textContent()) === '0', `${how} ends the program with code 0`);
+// The ended page, wholly inside the visible viewport, with its exit code and cause.
+async function expectEnded(how, code = '0', cause = '', on = page) {
+  const ended = on.locator('#ended');
+  await ended.waitFor({ timeout: 10000 }).catch(() => {});
+  const [box, width, height] = [await ended.boundingBox(), ...(await on.evaluate(() => [innerWidth, innerHeight]))];
+  const seen = box && box.x >= 0 && box.y >= 0 && box.x + box.width <= width && box.y + box.height <= height;
+  check(seen && (await on.locator('#exit-code').textContent()) === code &&
+    (await on.locator('#exit-cause').textContent()).includes(cause), `${how} ends the program with code ${code}, in view`,
+  `${JSON.stringify(box)} in ${width} x ${height}`);
 }
 
 const firstFrame = await start();
@@ -232,6 +237,17 @@ await page.waitForURL('http://robot-oxel.test/');
 await expectScene('Start again shows the first frame', scenes[0]);
 await page.locator('.frame .close').click();
 await expectEnded('the close box');
+
+// A browser that gives no WebGL context: the program ends, saying why, in view.
+const bare = await context.newPage();
+await bare.addInitScript(() => {
+  const get = HTMLCanvasElement.prototype.getContext;
+  HTMLCanvasElement.prototype.getContext = function (kind, ...rest) {
+    return kind === 'webgl' ? null : get.call(this, kind, ...rest);
+  };
+});
+await bare.goto('http://robot-oxel.test/');
+await expectEnded('no WebGL', '1', 'WebGL', bare);
 
 await context.close();
 rmSync(profile, { recursive: true, force: true });
