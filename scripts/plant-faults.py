@@ -183,6 +183,12 @@ FAULTS = [
      '', 'linux'),
     ('browser: the ended page in the flow, below the desktop', 'platform/web/index.html', '#ended { position: fixed;',
      '#ended { position: static;', 'web'),
+    ('browser: the stand-in frame left beside the real one', 'platform/web/window.cpp', '        loading.call<void>("remove");',
+     '        loading.call<void>("focus");', 'web'),
+    ('browser: no icon, so a favicon.ico request', 'platform/web/index.html', '<link rel="icon" href="data:,">\n',
+     '', 'web'),
+    ('web-serve.py: a compressed file typed by its own name', 'scripts/web-serve.py', "self.guess_type(path))",
+     "self.guess_type(path + suffix))", 'web'),
 ]
 
 # The tests that need no display, tried before the whole suite.

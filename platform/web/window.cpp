@@ -61,6 +61,10 @@ bool HostMakeFrame(CoreWindow* window, const FrameStyle& style)
 {
     if (window->kind == KIND_DIALOG)
         return MakeDialogFrame(window, style);
+    // The page's stand-in frame, shown while the program loaded, gives way to the real one.
+    val loading = ElementById("loading");
+    if (!loading.isNull())
+        loading.call<void>("remove");
     auto* native = new NativeWindow();
     window->native = native;
     native->frame = NewWindowFrame(window, style.title);

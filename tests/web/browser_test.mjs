@@ -3,13 +3,18 @@
 // (and each model by mouse, with its one check mark), the view's wrap, inert
 // keypad digits, the About dialog's strings and close rules, a resize, a lost
 // WebGL context and its return, and
-// the ended page in view after File/Exit, after the close box and without WebGL.
+// the ended page in view after File/Exit, after the close box and without WebGL; the
+// frame shown before the program loads, and the server's compressed answers.
 // Usage: node browser_test.mjs SITE_DIR SCENES_FILE
 import { chromium } from 'playwright-core';
 import { PNG } from 'pngjs';
-import { existsSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { spawn } from 'node:child_process';
+import { get } from 'node:http';
+import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
+import { fileURLToPath } from 'node:url';
+import { brotliDecompressSync, gunzipSync } from 'node:zlib';
 
 const [site, scenesFile] = process.argv.slice(2);
 let passed = 0;
@@ -71,11 +76,12 @@ const context = await chromium.launchPersistentContext(profile, {
     '--disable-background-networking', '--disable-component-update', '--disable-sync'],
   viewport: { width: 900, height: 700 },
 });
-// The site is served from the build folder, nothing from elsewhere.
-await context.route('http://robot-oxel.test/**', (route) => {
-  const file = join(site, new URL(route.request().url()).pathname.slice(1) || 'index.html');
-  return existsSync(file) ? route.fulfill({ path: file }) : route.fulfill({ status: 404 });
-});
+// The site is served from the build folder by scripts/web-serve.py, nothing from elsewhere;
+// whatever it answers with an error (a favicon) is a fault.
+const server = spawn('python3', [fileURLToPath(new URL('../../scripts/web-serve.py', import.meta.url)), site, '0']);
+const base = await new Promise((resolve) => server.stdout.once('data', (line) => resolve(`${line}`.trim())));
+const errors = [];
+server.stderr.on('data', (log) => errors.push(...`${log}`.split('\n').filter((line) => / [45]\d\d /.test(line))));
 const page = context.pages()[0];
 const keys = page.keyboard;
 const canvas = page.locator('canvas.client');
@@ -112,8 +118,15 @@ async function pickByKeyboard(model) {
   await press('Alt+f'), await press('ArrowRight'), await press('ArrowDown', model), await press('Enter');
 }
 
+// Until the .wasm arrives, the page shows the window's frame with "Loading…".
 async function start() {
-  await page.goto('http://robot-oxel.test/');
+  let release;
+  const arrived = new Promise((resolve) => (release = resolve));
+  await page.route('**/robot-oxel.wasm', async (route) => (await arrived, route.continue()));
+  await page.goto(base, { waitUntil: 'commit' });
+  const loading = page.locator('.frame').filter({ hasText: 'Robot Oxel' }).getByText('Loading\u2026');
+  check(await loading.waitFor({ timeout: 5000 }).then(() => true, () => false), 'the frame shows before the program');
+  release();
   return expectScene(`the first frame is '${scenes[0].name}'`, scenes[0]);
 }
 
@@ -201,7 +214,7 @@ await expectScene('the resized cylinder is round and centred', scenes[0]);
 const cdp = await context.newCDPSession(page);
 for (const ratio of [2, 1.5, 1]) {
   await cdp.send('Emulation.setDeviceMetricsOverride', { width: 900, height: 700, deviceScaleFactor: ratio, mobile: false });
-  await page.goto('http://robot-oxel.test/');
+  await page.goto(base);
   const ok = await page.waitForFunction((r) => {
     const c = document.querySelector('canvas.client');
     return c && c.width > 0 && c.width === Math.round(c.getBoundingClientRect().width * r);
@@ -233,7 +246,7 @@ await expectScene('the picture returns with the context', scenes[0]);
 await press('F10'), await press('ArrowDown'), await press('Enter');
 await expectEnded('File/Exit');
 await page.locator('#restart').click();
-await page.waitForURL('http://robot-oxel.test/');
+await page.waitForURL(base);
 await expectScene('Start again shows the first frame', scenes[0]);
 await page.locator('.frame .close').click();
 await expectEnded('the close box');
@@ -246,10 +259,23 @@ await bare.addInitScript(() => {
     return kind === 'webgl' ? null : get.call(this, kind, ...rest);
   };
 });
-await bare.goto('http://robot-oxel.test/');
+await bare.goto(base);
 await expectEnded('no WebGL', '1', 'WebGL', bare);
 
+// Each file as the browser accepts it: brotli, gzip or plain, of the right type, varying by the header.
+const fetchAs = (file, accept) => new Promise((resolve) => get(base + file, { headers: { 'Accept-Encoding': accept } },
+  (response) => { const parts = []; response.on('data', (part) => parts.push(part)).on('end', () => resolve([response.headers, Buffer.concat(parts)])); }));
+const decode = { br: brotliDecompressSync, gzip: gunzipSync, undefined: (body) => body };
+for (const [file, accept, encoding, type] of [['robot-oxel.wasm', 'gzip, deflate, br', 'br', 'application/wasm'],
+  ['robot-oxel.js', 'gzip, br;q=0', 'gzip', 'text/javascript'], ['index.html', 'identity', undefined, 'text/html']]) {
+  const [headers, body] = await fetchAs(file, accept);
+  check(headers['content-encoding'] === encoding && headers['content-type'].startsWith(type) && /Accept-Encoding/.test(headers.vary) &&
+    decode[encoding](body).equals(readFileSync(join(site, file))), `${file} served ${encoding ?? 'plain'} for '${accept}'`, JSON.stringify(headers));
+}
+check(!errors.length, 'the server answered no request with an error', errors.join('\n'));
+
 await context.close();
+server.kill();
 rmSync(profile, { recursive: true, force: true });
 console.log(`${passed} passed, ${failed} failed`);
 process.exit(failed ? 1 : 0);
