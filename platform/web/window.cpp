@@ -1,6 +1,6 @@
 // Frames over the DOM: a caption and close box, the menu bar and the client
 // area as a WebGL canvas, inside a sizing border. Coordinates are CSS pixels
-// of the page's #desktop.
+// of the page's #desktop, which may be scaled to fit the screen (fit.cpp).
 // Not implemented: minimising and maximising (shown normally), moving the
 // frame by its caption.
 #include "state.h"
@@ -27,9 +27,11 @@ const int kMinFrameWidth = 160; // Win32's minimum tracking size, about
 const int kMinFrameHeight = 100;
 const int kEdgeGrab = 8; // pixels from an edge of the frame that move that edge
 
-// The canvas's size in device pixels, as the frame's layout gives it.
+// The canvas's size in device pixels as seen, after the desktop's scale.
 // NOTE: as for a DPI-aware Win32 program, the client area is in device pixels, so the picture is
-// as sharp as the text beside it; the frame, menus and dialogs keep their CSS size.
+// as sharp as the text beside it; the frame, menus and dialogs keep their CSS size. A desktop
+// scaled to fit the screen gives a smaller client area, drawn one pixel a device pixel, rather
+// than a larger picture the browser shrinks.
 void MeasureClient(CoreWindow* window, int* width, int* height)
 {
     double ratio = val::global("devicePixelRatio").as<double>();
@@ -82,6 +84,7 @@ void HostShowFrame(CoreWindow* window, int cmdShow, bool)
 {
     window->native->frame["style"].set("visibility",
                                        std::string(cmdShow != SW_HIDE ? "visible" : "hidden"));
+    RefitSoon();
 }
 
 void HostDestroyFrame(CoreWindow* window)
@@ -91,6 +94,7 @@ void HostDestroyFrame(CoreWindow* window)
     window->native->frame.call<void>("remove");
     delete window->native;
     window->native = nullptr;
+    RefitSoon();
 }
 
 void HostClientOrigin(CoreWindow* window, int* x, int* y)
@@ -129,8 +133,9 @@ void TrackSizing(long clientX, long clientY)
     if (!window)
         return;
     val frame = window->native->frame;
-    int dx = static_cast<int>(clientX - sizing.startX);
-    int dy = static_cast<int>(clientY - sizing.startY);
+    // The mouse moves in the page's pixels, the frame in the scaled desktop's.
+    int dx = static_cast<int>((clientX - sizing.startX) / g_web.scale);
+    int dy = static_cast<int>((clientY - sizing.startY) / g_web.scale);
     int width = sizing.startWidth + (sizing.right ? dx : sizing.left ? -dx : 0);
     int height = sizing.startHeight + (sizing.bottom ? dy : sizing.top ? -dy : 0);
     width = std::max(kMinFrameWidth, width);
