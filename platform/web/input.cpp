@@ -47,7 +47,13 @@ EM_BOOL OnKeyDown(int, const EmscriptenKeyboardEvent* event, void*)
         vk = 0;
     // NOTE: the window gets function keys too, but the browser keeps them (F5 reloads).
     bool functionKey = vk >= VK_F1 && vk < VK_F1 + 24 && vk != VK_F10;
-    return SendKey(vk, event->altKey, event->repeat) && !functionKey;
+    // NOTE: so do Tab and Shift+Tab (the page's focus), Alt+Left and Alt+Right (back and
+    // forward), Alt+D (the address bar) and Alt+Home (the home page): on Windows only the window
+    // would have them.
+    bool browserKey =
+        vk == VK_TAB ||
+        (event->altKey && (vk == VK_LEFT || vk == VK_RIGHT || vk == 'D' || vk == VK_HOME));
+    return SendKey(vk, event->altKey, event->repeat) && !functionKey && !browserKey;
 }
 
 EM_BOOL OnKeyUp(int, const EmscriptenKeyboardEvent* event, void*)
@@ -103,11 +109,6 @@ EM_BOOL OnResize(int, const EmscriptenUiEvent*, void*)
 }
 
 } // namespace
-
-bool SendKey(UINT vk, bool alt, bool repeat)
-{
-    return CoreKeyDown(vk, alt, repeat);
-}
 
 bool HostOpen()
 {

@@ -58,8 +58,12 @@ void ClientSizeChanged(CoreWindow* window);
 void FitDesktop();
 extern "C" void RefitSoon();
 
-// Keys (input.cpp): a key pressed, from the keyboard or the key pad, handed to the core.
+// A key pressed, from the keyboard or the key pad, handed to the core; the picture's name
+// (picture_name.cpp) counts those the window gets, and hears the menu drawn, and is renewed
+// with each frame.
 bool SendKey(UINT vk, bool alt, bool repeat);
+void NoteMenuDrawn(const CoreMenu* menu);
+void NamePicture(CoreWindow* window);
 // The key pad (keypad.cpp): its buttons and the page's toggle made to work.
 void HookKeypad();
 

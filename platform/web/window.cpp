@@ -51,9 +51,19 @@ val NewWindowFrame(CoreWindow* window, const char* title)
     val frame =
         NewElement("div", sizable ? "frame sizable" : "frame",
                    desktop.isNull() ? Document()["body"] : desktop, sizable ? "border" : "frame");
+    // Named by its caption: a region for a main window, a dialog for a dialog box.
+    static int frames;
+    std::string captionId = "caption-" + std::to_string(++frames);
+    SetAttribute(frame, "role", sizable ? "region" : "dialog");
+    SetAttribute(frame, "aria-labelledby", captionId);
     val caption = NewElement("div", "caption", frame, "caption");
-    NewElement("span", "caption-text", caption).set("textContent", std::string(title));
-    NewElement("span", "close", caption, "close").set("textContent", std::string("\u2715"));
+    val text = NewElement("span", "caption-text", caption);
+    text.set("textContent", std::string(title));
+    text.set("id", captionId);
+    val close = NewElement("span", "close", caption, "close");
+    close.set("textContent", std::string("\u2715"));
+    SetAttribute(close, "role", "button");
+    SetAttribute(close, "aria-label", "Close");
     // Laid out but not visible until shown, so WM_SIZE can report the client area.
     frame["style"].set("visibility", std::string("hidden"));
     return frame;
@@ -74,6 +84,7 @@ bool HostMakeFrame(CoreWindow* window, const FrameStyle& style)
     if (window->menu)
         native->bar = CreateMenuBar(*window->menu->menuTemplate, native->frame);
     native->canvas = NewElement("canvas", "client", native->frame, "client");
+    SetAttribute(native->canvas, "role", "img");
     MeasureClient(window, &window->clientWidth, &window->clientHeight);
     WatchDevicePixels();
     return true;

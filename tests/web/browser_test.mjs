@@ -2,7 +2,8 @@
 // works it: the scene predictions of tests/scenes.txt reached by keyboard
 // (and each model by mouse, with its one check mark), the view's wrap, inert
 // keypad digits, the About dialog's strings and close rules, a resize, a lost
-// WebGL context and its return, a phone (the window fitted, touch, the key pad), and
+// WebGL context and its return, a phone (the window fitted, touch, the key pad), roles and
+// names for assistive technology, the browser's own keys, and
 // the ended page in view after File/Exit, after the close box and without WebGL; the
 // frame shown before the program loads, and the server's compressed answers.
 // Usage: node browser_test.mjs SITE_DIR SCENES_FILE
@@ -172,6 +173,33 @@ for (const model of [3, 1, 2, 0]) {
     await expectSame('keypad digits do not move the robot', scene);
   }
 }
+// What assistive technology is told, through Chromium's accessibility tree: the window's roles,
+// names and states with the Robot menu opened from the keyboard, the lit item as the bar's
+// active descendant, and the picture named by its model and the keys the window got.
+await press('Up', 2), await press('Right', 3), await press('2', 4), await press('3');
+await press('Alt+f'), await press('ArrowRight');
+const lit = () => page.evaluate(() => document.getElementById(document.activeElement.getAttribute('aria-activedescendant'))?.lastChild.textContent);
+const [tree, litFirst] = [await page.locator('.frame').ariaSnapshot(), await lit()];
+await press('ArrowDown');
+check(tree === `- region "Robot Oxel":
+  - text: Robot Oxel
+  - button "Close": ✕
+  - menubar:
+    - menuitem "File"
+    - menuitem "Robot" [expanded]
+    - menuitem "Help"
+  - 'img "Cylinder; view: 2 up, 3 right; waist +4, shoulder -1, elbow 0 (key presses)"'
+  - menu "Robot":
+    - menuitemradio "Cylinder" [checked]
+    - menuitemradio "Arm1"
+    - menuitemradio "Arm2"
+    - menuitemradio "Robot_siatka"` && (await page.locator('[role=menuitem][aria-haspopup=menu]').count()) === 3 &&
+  litFirst === 'Cylinder' && (await lit()) === 'Arm1', 'the window as assistive technology sees it', `${tree}\n${litFirst}`);
+await press('ArrowUp'), await press('Enter');
+await page.getByRole('img', { name: 'Cylinder; view: unturned; waist +4, shoulder -1, elbow 0 (key presses)' })
+  .waitFor({ timeout: 5000 }).then(() => check(true, 'a choice from the menu unturns the picture\'s name'),
+    () => check(false, 'a choice from the menu unturns the picture\'s name'));
+await press('1', 4), await press('4');
 await press('ArrowRight', 71);
 check(!(await shoot()).data.equals(firstFrame.data), '71 x Right turns the view');
 await press('ArrowRight');
@@ -195,6 +223,13 @@ for (const [how, close] of [
   check(JSON.stringify(shown.slice(0, 4)) === JSON.stringify(glStrings), 'About shows the page\'s WebGL strings',
     `${shown.slice(0, 4)} != ${glStrings}`);
   check(shown[4] !== '' && shown[5] === 'no error' && shown[6] === '', 'About shows GLU\'s version, no error');
+  // Chromium's names for the values (playwright's getByRole names no definition), beside their texts.
+  const names = (await cdp.send('Accessibility.getFullAXTree')).nodes.filter((n) => n.role?.value === 'definition');
+  const texts = await dialog.locator('[role=definition]').allTextContents();
+  const values = JSON.stringify(names.map((node, i) => [node.name?.value, texts[i]]));
+  check((await page.getByRole('dialog', { name: 'About OpenGL' }).count()) === 1 && values === JSON.stringify([['Vendor:', shown[0]],
+    ['Renderer:', shown[1]], ['Version:', shown[2]], ['Extensions:', shown[3]], ['Version:', shown[4]], ['Extensions:', '']]),
+  'About is a dialog named by its caption, each value by its label', values);
   await press('Escape');
   await wait(300);
   check(await dialog.isVisible(), 'Escape leaves About open');
@@ -202,6 +237,15 @@ for (const [how, close] of [
   await dialog.waitFor({ state: 'detached', timeout: 10000 }).catch(() => {});
   check(!(await dialog.count()), `${how} closes About`);
 }
+
+// Tab, Shift+Tab, Alt+Left, Alt+Right, Alt+D and Alt+Home are left to the browser; keys the
+// window takes (keypad 1) are not.
+const prevented = (code, key, altKey = false, shiftKey = false) => page.evaluate((init) =>
+  !document.body.dispatchEvent(new KeyboardEvent('keydown', { ...init, bubbles: true, cancelable: true })), { code, key, altKey, shiftKey });
+const kept = [];
+for (const key of [['Tab', 'Tab'], ['Tab', 'Tab', false, true], ['ArrowLeft', 'ArrowLeft', true],
+  ['ArrowRight', 'ArrowRight', true], ['KeyD', 'd', true], ['Home', 'Home', true]]) if (await prevented(...key)) kept.push(key.join('+'));
+check(!kept.length && (await prevented('Numpad1', '1')), 'the browser\'s keys are left to it', kept.join(', '));
 
 const before = await canvas.boundingBox();
 const frame = await page.locator('.frame').boundingBox();
