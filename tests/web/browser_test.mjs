@@ -247,6 +247,14 @@ for (const key of [['Tab', 'Tab'], ['Tab', 'Tab', false, true], ['ArrowLeft', 'A
   ['ArrowRight', 'ArrowRight', true], ['KeyD', 'd', true], ['Home', 'Home', true]]) if (await prevented(...key)) kept.push(key.join('+'));
 check(!kept.length && (await prevented('Numpad1', '1')), 'the browser\'s keys are left to it', kept.join(', '));
 
+// Without a touch screen the key pad starts hidden; its toggle shows it below the window.
+const [pad, toggle] = [page.locator('#keypad'), page.locator('#keypad-toggle')];
+const hidden = !(await pad.isVisible());
+await toggle.click();
+const [padBox, picture] = [await pad.boundingBox(), await canvas.boundingBox()];
+check(hidden && padBox?.y >= picture.y + picture.height, 'the toggle shows the key pad below the window');
+await toggle.click();
+
 const before = await canvas.boundingBox();
 const frame = await page.locator('.frame').boundingBox();
 await page.mouse.move(frame.x + frame.width - 2, frame.y + frame.height - 2);
