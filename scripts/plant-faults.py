@@ -221,6 +221,10 @@ FAULTS = [
     ('browser: Tab kept from the browser', 'platform/web/input.cpp', '        vk == VK_TAB ||\n', '        vk == 0 ||\n', 'web'),
     ('browser: frames not named by their captions', 'platform/web/window.cpp', '    SetAttribute(frame, "aria-labelledby", captionId);\n',
      '', 'web'),
+    ('browser: the sizing border moved in page pixels in a scaled desktop', 'platform/web/window.cpp',
+     '    int dx = static_cast<int>((clientX - sizing.startX) / g_web.scale);', '    int dx = static_cast<int>(clientX - sizing.startX);', 'web'),
+    ('browser: the desktop refitted amid a drag of the sizing border', 'platform/web/fit.cpp', '    if (width && height && !g_web.sizing.window)',
+     '    if (width && height)', 'web'),
 ]
 
 # The tests that need no display, tried before the whole suite.

@@ -45,8 +45,9 @@ void FitDesktop()
     }
     double screenWidth = PixelMeasure(screen, "clientWidth");
     double screenHeight = PixelMeasure(screen, "clientHeight");
-    double scale = 1;
-    if (width && height)
+    // The scale holds while the sizing border is dragged, which counts in it; the drop refits.
+    double scale = g_web.sizing.window ? g_web.scale : 1;
+    if (width && height && !g_web.sizing.window)
         scale = std::min({1.0, screenWidth / width, screenHeight / height});
     g_web.scale = scale;
     // The desktop spans the screen once scaled.

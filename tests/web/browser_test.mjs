@@ -342,6 +342,12 @@ check(Math.abs(about.x - client.x) < 1 && Math.abs(about.y - client.y) < 1, 'a p
   `${about.x},${about.y} vs ${client.x},${client.y}`);
 await tap(dialog.locator('button'));
 await dialog.waitFor({ state: 'detached', timeout: 10000 }).catch(() => {});
+// The corner dragged 40 px follows the mouse: 40 / scale desktop pixels.
+const [corner, scale] = [await page.locator('.frame').boundingBox(), await page.evaluate(() => +document.getElementById('desktop').style.getPropertyValue('--fit'))];
+await page.mouse.move(corner.x + corner.width - 1, corner.y + corner.height - 1), await page.mouse.down();
+await page.mouse.move(corner.x + corner.width - 41, corner.y + corner.height - 1, { steps: 4 }), await page.mouse.up();
+const width = await page.locator('.frame').evaluate((frame) => frame.offsetWidth);
+check(Math.abs(width - (400 - 40 / scale)) < 2, 'a phone: the sizing border follows the mouse', `${width} at scale ${scale}`);
 
 await press('F10'), await press('ArrowDown'), await press('Enter');
 await expectEnded('File/Exit');
