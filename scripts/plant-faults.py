@@ -225,6 +225,11 @@ FAULTS = [
      '    int dx = static_cast<int>((clientX - sizing.startX) / g_web.scale);', '    int dx = static_cast<int>(clientX - sizing.startX);', 'web'),
     ('browser: the desktop refitted amid a drag of the sizing border', 'platform/web/fit.cpp', '    if (width && height && !g_web.sizing.window)',
      '    if (width && height)', 'web'),
+    ('browser: the ended page without its cause (no WebGL)', 'platform/web/entry.cpp', 'ElementById("exit-cause").set("textContent", LastError());',
+     'ElementById("exit-cause").set("textContent", std::string());', 'web'),
+    ('browser: no "Loading…" before the program', 'platform/web/index.html', '<div class="loading">Loading\u2026</div>\n', '', 'web'),
+    ('browser: the key pad\'s toggle only hides it', 'platform/web/keypad.cpp', "toggle.addEventListener('click', () => show(pad.hidden));",
+     "toggle.addEventListener('click', () => show(false));", 'web'),
 ]
 
 # The tests that need no display, tried before the whole suite.
