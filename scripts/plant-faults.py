@@ -153,7 +153,7 @@ FAULTS = [
      'const int quad[4] = {i, i + 1, i + 2, i + 3};', 'web'),
     ('frame placed by static gravity', 'platform/x11/toplevel.cpp', 'NorthWestGravity',
      'StaticGravity', 'linux'),
-    ('browser: a tick beside every item', 'platform/web/menu.cpp', 'IsChecked(menu, items[i].id) ? "\\u2713" : ""',
+    ('browser: a tick beside every item', 'platform/web/menu.cpp', 'checked ? "\\u2713" : ""',
      '"\\u2713"', 'web'),
     ('installer shortcut points at bin/robot-oxel.exe', 'cmake/WindowsPackaging.cmake', 'set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)\n',
      '', 'windows'),
