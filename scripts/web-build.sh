@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing (install-deps.sh --web) and builds the browser
 # version with Emscripten into build-web/site: index.html, robot-oxel.js and
-# robot-oxel.wasm, all a web server needs.
+# robot-oxel.wasm, all a web server needs, each beside its .gz and .br for
+# servers that send them compressed (scripts/web-serve.py).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh --web
@@ -9,3 +10,8 @@ bash scripts/install-deps.sh --web
 export NODE_PATH=/usr/share/nodejs
 emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
 cmake --build build-web -j"$(nproc)"
+for file in build-web/site/*; do
+    case $file in *.gz | *.br) continue ;; esac
+    [ "$file.gz" -nt "$file" ] || gzip -9 -k -n -f "$file"
+    [ "$file.br" -nt "$file" ] || brotli -q 11 -k -f "$file"
+done

@@ -1,7 +1,10 @@
 // Modal dialogs over the DOM: the frame, the controls the core places from
 // the template, their texts and focus. The dialog's font is the template's
 // as the page renders it; the core decides what keys and clicks do, and Tab
-// is the browser's, moving the focus between the buttons.
+// is the browser's, moving the focus between the buttons. Assistive
+// technology sees a modal dialog named by its caption, and each static text
+// ending in ':' as the term naming the static to its right on its row (the
+// template pairs a label with its value by place, not by order).
 // Not implemented: modeless dialogs, edit, list and check-box controls,
 // moving the dialog.
 #include "state.h"
@@ -18,6 +21,28 @@ std::string FontOf(const DialogTemplate& dialog)
     int pixels = ((dialog.fontPoints ? dialog.fontPoints : 8) * 96 + 36) / 72;
     std::string name = dialog.fontName.empty() ? "MS Sans Serif" : dialog.fontName;
     return std::to_string(pixels) + "px \"" + name + "\", sans-serif";
+}
+
+// Pairs a new static with a label or value made before it on its row.
+void PairWithLabel(const std::vector<val>& controls, val element)
+{
+    static int labels;
+    for (val other : controls) {
+        if (other["className"].as<std::string>() != "static" ||
+            PixelMeasure(other, "offsetTop") != PixelMeasure(element, "offsetTop"))
+            continue;
+        bool otherFirst = PixelMeasure(other, "offsetLeft") < PixelMeasure(element, "offsetLeft");
+        val label = otherFirst ? other : element;
+        val value = otherFirst ? element : other;
+        std::string text = label["textContent"].as<std::string>();
+        if (text.empty() || text.back() != ':')
+            continue;
+        std::string id = "label-" + std::to_string(++labels);
+        label.set("id", id);
+        SetAttribute(label, "role", "term");
+        SetAttribute(value, "role", "definition");
+        SetAttribute(value, "aria-labelledby", id);
+    }
 }
 
 } // namespace
@@ -58,6 +83,8 @@ void HostMakeControl(CoreWindow* dialog, const ControlTemplate& control, int x, 
     element["dataset"].set(
         "id", control.id); // the dialog item's id, so the page tells the controls apart
     SetBox(element, x, y, width, height);
+    if (element["className"].as<std::string>() == "static")
+        PairWithLabel(dialog->native->controls, element);
     dialog->native->controls.push_back(element);
 }
 
@@ -67,6 +94,7 @@ bool MakeDialogFrame(CoreWindow* dialog, const FrameStyle& style)
     auto* native = new NativeWindow();
     dialog->native = native;
     native->frame = NewWindowFrame(dialog, style.title);
+    SetAttribute(native->frame, "aria-modal", "true");
     val client = NewElement("div", "dialog-client", native->frame);
     native->client = client;
     int unused, lineHeight;

@@ -1,4 +1,4 @@
-// DOM helpers for the browser host: elements, pixel styles, mnemonic texts, hit tests.
+// DOM helpers for the browser host: elements, attributes, pixel styles, mnemonic texts, hit tests.
 #include "dom.h"
 
 val Document()
@@ -19,6 +19,11 @@ val NewElement(const char* tag, const char* className, val parent, const std::st
         element["dataset"].set("hit", hit);
     parent.call<void>("appendChild", element);
     return element;
+}
+
+void SetAttribute(val element, const char* name, const std::string& value)
+{
+    element.call<void>("setAttribute", std::string(name), value);
 }
 
 void SetPixels(val element, const char* property, int pixels)

@@ -1,4 +1,4 @@
-// Keyboard and mouse from the page, translated in one place for every
+// Keyboard and mouse from the page (and the key pad's keys), translated in one place for every
 // window and handed to the core: keys as the Win32 virtual-key code of the
 // physical key (KeyboardEvent.code, letters as the layout has them); the
 // mouse to the dialog's buttons, the menu, the sizing border and the close box.
@@ -47,7 +47,13 @@ EM_BOOL OnKeyDown(int, const EmscriptenKeyboardEvent* event, void*)
         vk = 0;
     // NOTE: the window gets function keys too, but the browser keeps them (F5 reloads).
     bool functionKey = vk >= VK_F1 && vk < VK_F1 + 24 && vk != VK_F10;
-    return CoreKeyDown(vk, event->altKey, event->repeat) && !functionKey;
+    // NOTE: so do Tab and Shift+Tab (the page's focus), Alt+Left and Alt+Right (back and
+    // forward), Alt+D (the address bar) and Alt+Home (the home page): on Windows only the window
+    // would have them.
+    bool browserKey =
+        vk == VK_TAB ||
+        (event->altKey && (vk == VK_LEFT || vk == VK_RIGHT || vk == 'D' || vk == VK_HOME));
+    return SendKey(vk, event->altKey, event->repeat) && !functionKey && !browserKey;
 }
 
 EM_BOOL OnKeyUp(int, const EmscriptenKeyboardEvent* event, void*)
@@ -60,9 +66,10 @@ EM_BOOL OnKeyUp(int, const EmscriptenKeyboardEvent* event, void*)
 EM_BOOL OnMouse(int eventType, const EmscriptenMouseEvent* event, void*)
 {
     if (g_web.sizing.window) {
-        if (eventType == EMSCRIPTEN_EVENT_MOUSEUP)
+        if (eventType == EMSCRIPTEN_EVENT_MOUSEUP) {
             g_web.sizing.window = nullptr;
-        else
+            FitDesktop();
+        } else
             TrackSizing(event->clientX, event->clientY);
         return EM_TRUE;
     }
@@ -97,8 +104,7 @@ EM_BOOL OnMouse(int eventType, const EmscriptenMouseEvent* event, void*)
 
 EM_BOOL OnResize(int, const EmscriptenUiEvent*, void*)
 {
-    if (CoreWindow* window = MainWindow())
-        ClientSizeChanged(window);
+    FitDesktop();
     return EM_FALSE;
 }
 
@@ -116,6 +122,7 @@ bool HostOpen()
     emscripten_set_mouseup_callback(document, nullptr, EM_TRUE, OnMouse);
     emscripten_set_click_callback(document, nullptr, EM_TRUE, OnMouse);
     emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_FALSE, OnResize);
+    HookKeypad();
     g_web.inputHooked = true;
     return true;
 }

@@ -35,6 +35,7 @@ struct Sizing {
 struct WebState {
     bool inputHooked;
     Sizing sizing;
+    double scale = 1; // the desktop's, fitted to the screen (fit.cpp)
 };
 
 extern WebState g_web;
@@ -52,5 +53,18 @@ void StartSizing(CoreWindow* window, long clientX, long clientY);
 void TrackSizing(long clientX, long clientY);
 // The canvas's device-pixel size may have changed (a resize, a new device pixel ratio).
 void ClientSizeChanged(CoreWindow* window);
+// Scales the desktop so that the main window fits the screen, then tells it its client size;
+// or the same from a callback once the program waits, for a frame shown or gone.
+void FitDesktop();
+extern "C" void RefitSoon();
+
+// A key pressed, from the keyboard or the key pad, handed to the core; the picture's name
+// (picture_name.cpp) counts those the window gets, and hears the menu drawn, and is renewed
+// with each frame.
+bool SendKey(UINT vk, bool alt, bool repeat);
+void NoteMenuDrawn(const CoreMenu* menu);
+void NamePicture(CoreWindow* window);
+// The key pad (keypad.cpp): its buttons and the page's toggle made to work.
+void HookKeypad();
 
 #endif

@@ -293,8 +293,10 @@ BOOL WINAPI wglDeleteContext(HGLRC handle)
 // pending.
 BOOL WINAPI SwapBuffers(HDC dc)
 {
-    if (!LiveDC(dc))
+    CoreDC* record = LiveDC(dc);
+    if (!record)
         return FALSE;
     GlFlushLines();
+    NamePicture(record->window);
     return TRUE;
 }

@@ -1,6 +1,6 @@
 // Frames over the DOM: a caption and close box, the menu bar and the client
 // area as a WebGL canvas, inside a sizing border. Coordinates are CSS pixels
-// of the page's #desktop.
+// of the page's #desktop, which may be scaled to fit the screen (fit.cpp).
 // Not implemented: minimising and maximising (shown normally), moving the
 // frame by its caption.
 #include "state.h"
@@ -27,9 +27,11 @@ const int kMinFrameWidth = 160; // Win32's minimum tracking size, about
 const int kMinFrameHeight = 100;
 const int kEdgeGrab = 8; // pixels from an edge of the frame that move that edge
 
-// The canvas's size in device pixels, as the frame's layout gives it.
+// The canvas's size in device pixels as seen, after the desktop's scale.
 // NOTE: as for a DPI-aware Win32 program, the client area is in device pixels, so the picture is
-// as sharp as the text beside it; the frame, menus and dialogs keep their CSS size.
+// as sharp as the text beside it; the frame, menus and dialogs keep their CSS size. A desktop
+// scaled to fit the screen gives a smaller client area, drawn one pixel a device pixel, rather
+// than a larger picture the browser shrinks.
 void MeasureClient(CoreWindow* window, int* width, int* height)
 {
     double ratio = val::global("devicePixelRatio").as<double>();
@@ -49,9 +51,19 @@ val NewWindowFrame(CoreWindow* window, const char* title)
     val frame =
         NewElement("div", sizable ? "frame sizable" : "frame",
                    desktop.isNull() ? Document()["body"] : desktop, sizable ? "border" : "frame");
+    // Named by its caption: a region for a main window, a dialog for a dialog box.
+    static int frames;
+    std::string captionId = "caption-" + std::to_string(++frames);
+    SetAttribute(frame, "role", sizable ? "region" : "dialog");
+    SetAttribute(frame, "aria-labelledby", captionId);
     val caption = NewElement("div", "caption", frame, "caption");
-    NewElement("span", "caption-text", caption).set("textContent", std::string(title));
-    NewElement("span", "close", caption, "close").set("textContent", std::string("\u2715"));
+    val text = NewElement("span", "caption-text", caption);
+    text.set("textContent", std::string(title));
+    text.set("id", captionId);
+    val close = NewElement("span", "close", caption, "close");
+    close.set("textContent", std::string("\u2715"));
+    SetAttribute(close, "role", "button");
+    SetAttribute(close, "aria-label", "Close");
     // Laid out but not visible until shown, so WM_SIZE can report the client area.
     frame["style"].set("visibility", std::string("hidden"));
     return frame;
@@ -61,6 +73,10 @@ bool HostMakeFrame(CoreWindow* window, const FrameStyle& style)
 {
     if (window->kind == KIND_DIALOG)
         return MakeDialogFrame(window, style);
+    // The page's stand-in frame, shown while the program loaded, gives way to the real one.
+    val loading = ElementById("loading");
+    if (!loading.isNull())
+        loading.call<void>("remove");
     auto* native = new NativeWindow();
     window->native = native;
     native->frame = NewWindowFrame(window, style.title);
@@ -68,6 +84,7 @@ bool HostMakeFrame(CoreWindow* window, const FrameStyle& style)
     if (window->menu)
         native->bar = CreateMenuBar(*window->menu->menuTemplate, native->frame);
     native->canvas = NewElement("canvas", "client", native->frame, "client");
+    SetAttribute(native->canvas, "role", "img");
     MeasureClient(window, &window->clientWidth, &window->clientHeight);
     WatchDevicePixels();
     return true;
@@ -78,6 +95,7 @@ void HostShowFrame(CoreWindow* window, int cmdShow, bool)
 {
     window->native->frame["style"].set("visibility",
                                        std::string(cmdShow != SW_HIDE ? "visible" : "hidden"));
+    RefitSoon();
 }
 
 void HostDestroyFrame(CoreWindow* window)
@@ -87,6 +105,7 @@ void HostDestroyFrame(CoreWindow* window)
     window->native->frame.call<void>("remove");
     delete window->native;
     window->native = nullptr;
+    RefitSoon();
 }
 
 void HostClientOrigin(CoreWindow* window, int* x, int* y)
@@ -125,8 +144,9 @@ void TrackSizing(long clientX, long clientY)
     if (!window)
         return;
     val frame = window->native->frame;
-    int dx = static_cast<int>(clientX - sizing.startX);
-    int dy = static_cast<int>(clientY - sizing.startY);
+    // The mouse moves in the page's pixels, the frame in the scaled desktop's.
+    int dx = static_cast<int>((clientX - sizing.startX) / g_web.scale);
+    int dy = static_cast<int>((clientY - sizing.startY) / g_web.scale);
     int width = sizing.startWidth + (sizing.right ? dx : sizing.left ? -dx : 0);
     int height = sizing.startHeight + (sizing.bottom ? dy : sizing.top ? -dy : 0);
     width = std::max(kMinFrameWidth, width);
