@@ -71,8 +71,6 @@ press Right
 poll grep -q '^robot-oxel: X11: another client destroyed' "$work/stderr" || fail "the loss is not shown"
 wmctrl -i -c "$main_win"
 poll ended || fail "the close box does not end the program"
-code=0
-wait "$app_pid" || code=$?
-app_pid=''
+code=0; wait "$app_pid" || code=$?; app_pid=''
 [ $code -eq 0 ] || fail "exit code $code after its client area was destroyed"
 ok "a client area destroyed by another client is shown, and the program ends with 0"

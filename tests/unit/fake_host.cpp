@@ -2,11 +2,7 @@
 
 #include "embedded.h"
 
-namespace {
-
-FakeHost g_fake;
-
-} // namespace
+static FakeHost g_fake;
 
 // A main window's menu bar takes 20 pixels of the outer size; base units are
 // 6 x 13, as 8 point MS Sans Serif has them. One line a primitive:

@@ -1,11 +1,6 @@
-// Robot Oxel's browser build in Debian's headless Chromium, worked as a user
-// works it: the scenes of tests/scenes.txt by keyboard, each model by mouse
-// with its one check mark, About's strings and close rules, a resize by the left
-// edge, device pixels, a lost WebGL context and its return, a phone (the window
-// fitted, touch, the key pad), roles and names for assistive technology, the
-// browser's own keys, the ended page in view after File/Exit, after the close box
-// and without WebGL, the frame shown before the program loads, and the server's
-// compressed answers.
+// Robot Oxel's browser build in Debian's headless Chromium, worked as its users work it: by
+// keyboard, mouse and touch, on a desktop and a phone, through the accessibility tree, on a
+// lost context and with no WebGL, loading and served compressed.
 // Usage: node browser_test.mjs SITE_DIR SCENES_FILE
 import { chromium } from 'playwright-core';
 import { PNG } from 'pngjs';
@@ -77,14 +72,12 @@ const context = await chromium.launchPersistentContext(profile, {
     '--disable-background-networking', '--disable-component-update', '--disable-sync'],
   viewport: { width: 900, height: 700 },
 });
-// The site is served from the build folder by scripts/web-serve.py, nothing from elsewhere;
-// whatever it answers with an error (a favicon) is a fault.
+// The site, served by scripts/web-serve.py; whatever it answers with an error (a favicon) is a fault.
 const server = spawn('python3', [fileURLToPath(new URL('../../scripts/web-serve.py', import.meta.url)), site, '0']);
 const base = await new Promise((resolve) => server.stdout.once('data', (line) => resolve(`${line}`.trim())));
 const errors = [];
 server.stderr.on('data', (log) => errors.push(...`${log}`.split('\n').filter((line) => / [45]\d\d /.test(line))));
 const page = context.pages()[0];
-const keys = page.keyboard;
 const canvas = page.locator('canvas.client');
 const dialog = page.locator('.frame:not(.sizable)');
 const wait = (ms) => page.waitForTimeout(ms);
@@ -100,7 +93,7 @@ const keyName = { Left: 'ArrowLeft', Right: 'ArrowRight', Up: 'ArrowUp', Down: '
 const partner = { 1: '2', 2: '1', 3: '4', 4: '3', 5: '6', 6: '5', Left: 'Right', Right: 'Left', Up: 'Down', Down: 'Up' };
 
 async function press(key, count = 1) {
-  for (let i = 0; i < count; i++) await keys.press(keyName[key] ?? key);
+  for (let i = 0; i < count; i++) await page.keyboard.press(keyName[key] ?? key);
 }
 
 // Waits for a settled frame (two equal screenshots) that passes the predictions.
@@ -113,10 +106,6 @@ async function expectScene(what, scene) {
     previous = frame;
   }
   check(false, what, `frame is not '${scene.name}': ` + misses.join(', '));
-}
-
-async function pickByKeyboard(model) {
-  await press('Alt+f'), await press('ArrowRight'), await press('ArrowDown', model), await press('Enter');
 }
 
 // Until the .wasm arrives, the page shows the window's frame with "Loading…".
@@ -145,7 +134,7 @@ async function expectEnded(how, code = '0', cause = '', on = page) {
 await start();
 
 for (const scene of scenes) {
-  await pickByKeyboard(scene.model);
+  await press('Alt+f'), await press('ArrowRight'), await press('ArrowDown', scene.model), await press('Enter');
   for (const [key, count] of scene.keys) await press(key, +count);
   await expectScene(`'${scene.name}' by keyboard`, scene);
   for (const [key, count] of scene.keys) await press(partner[key], +count);
@@ -164,9 +153,8 @@ for (const model of [3, 1, 2, 0]) {
   check(marks.filter(Boolean).length === 1 && marks[model], `model ${model} alone has a check mark`, `${marks}`);
   await titles.nth(1).click();
 }
-// What assistive technology is told, through Chromium's accessibility tree: the window's roles,
-// names and states with the Robot menu opened from the keyboard, the lit item as the bar's
-// active descendant, and the picture named by its model and the keys the window got.
+// What assistive technology is told: roles, names and states with the Robot menu opened from the
+// keyboard, the lit item as the bar's active descendant, the picture named by model and keys.
 await press('Up', 2), await press('Right', 3), await press('2', 4), await press('3');
 await press('Alt+f'), await press('ArrowRight');
 const lit = () => page.evaluate(() => document.getElementById(document.activeElement.getAttribute('aria-activedescendant'))?.lastChild.textContent);
@@ -227,8 +215,7 @@ for (const [how, close] of [
   await expectScene('keys for About never reach the window', rest(0));
 }
 
-// Tab, Shift+Tab, Alt+Left, Alt+Right, Alt+D and Alt+Home are left to the browser; keys the
-// window takes (keypad 1) are not.
+// Tab, Shift+Tab, Alt+Left/Right, Alt+D and Alt+Home are the browser's; keypad 1 is the window's.
 const prevented = (code, key, altKey = false, shiftKey = false) => page.evaluate((init) =>
   !document.body.dispatchEvent(new KeyboardEvent('keydown', { ...init, bubbles: true, cancelable: true })), { code, key, altKey, shiftKey });
 const kept = [];
@@ -253,8 +240,7 @@ check(after.x === before.x - 40 && after.width === before.width + 40, 'the left 
   `${before.x}+${before.width} -> ${after.x}+${after.width}`);
 await expectScene('the widened cylinder is round and centred', rest(0));
 
-// A high-density screen, at 2 and 1.5 device pixels a CSS pixel: the canvas's backing store is
-// in device pixels. (Screenshots here come at one pixel a CSS pixel, so the scene is probed at 1.)
+// At 2 and 1.5 device pixels a CSS pixel the backing store is in device pixels (screenshots come at 1).
 for (const ratio of [2, 1.5, 1]) {
   await cdp.send('Emulation.setDeviceMetricsOverride', { width: 900, height: 700, deviceScaleFactor: ratio, mobile: false });
   await page.goto(base);
@@ -266,8 +252,7 @@ for (const ratio of [2, 1.5, 1]) {
 }
 await expectScene('the first frame again at 1', scenes[0]);
 
-// A context the browser takes back: a word over the picture, About still opens and closes
-// with its GL strings empty, and the picture returns with the context.
+// A context the browser takes back: a word over the picture, About with empty GL strings, its return.
 const lose = (how) => page.evaluate((how) => {
   window.loseExt ??= document.querySelector('canvas.client').getContext('webgl').getExtension('WEBGL_lose_context');
   window.loseExt[how]();
@@ -286,8 +271,7 @@ await lose('restoreContext');
 await notice.waitFor({ state: 'hidden', timeout: 10000 }).catch(() => {});
 await expectScene('the picture returns with the context', scenes[0]);
 
-// A phone, 360 x 640 CSS pixels at 2 device pixels each, touch only: the window scaled down whole
-// to fit, its client area the device pixels it covers, the key pad below it, targets of 44 px.
+// A phone, 360 x 640 at 2 device pixels a CSS pixel, touch only: the window fitted, its key pad below.
 await page.setViewportSize({ width: 360, height: 640 });
 await cdp.send('Emulation.setDeviceMetricsOverride', { width: 360, height: 640, deviceScaleFactor: 2, mobile: true });
 await cdp.send('Emulation.setTouchEmulationEnabled', { enabled: true, maxTouchPoints: 1 });
