@@ -97,6 +97,8 @@ FAULTS = [
      '', 'linux'),
     ('minimise reports the old width', 'platform/common/core.cpp', 'int width = kind == SIZE_MINIMIZED ? 0 : window->clientWidth;',
      'int width = window->clientWidth;', 'linux'),
+    ('a client area destroyed by another client goes unreported', 'platform/x11/window.cpp', '            fprintf(stderr, "robot-oxel: X11: another client destroyed the client area\\n");\n',
+     '', 'linux'),
     ('uncovering does not invalidate', 'platform/x11/window.cpp', '            if (event->xexpose.serial >= native->swapSerial)\n                window->invalid = true;',
      '            if (event->xexpose.serial >= native->swapSerial)\n                (void)window;', 'linux'),
     ('failed window creation exits 0', 'app/win_main.cpp', '    if (!window)\n        return 1;',

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds the browser version and takes the README's screenshot of it in
+# Builds the browser version and takes the README's screenshots of it in
 # Debian's headless Chromium: the robot posed and turned, with the window's
-# frame, as docs/images/browser.png.
+# frame, as docs/images/browser.png, and on a phone (360 x 640, touch) with
+# the key pad below it, as docs/images/phone.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/web-build.sh >/dev/null
@@ -21,6 +22,15 @@ await press('Alt+f'), await press('ArrowRight'), await press('ArrowDown', 3), aw
 await press('2', 30), await press('3', 30), await press('5', 60), await press('ArrowDown', 4), await press('ArrowRight', 3);
 await page.waitForTimeout(500);
 await page.screenshot({ path: 'docs/images/browser.png', clip: { x: 40, y: 40, width: 420, height: 420 } });
+const phone = await browser.newPage({ viewport: { width: 360, height: 640 }, deviceScaleFactor: 2, isMobile: true, hasTouch: true });
+await phone.route('http://robot-oxel.test/**', (route) =>
+  route.fulfill({ path: process.env.SITE + (new URL(route.request().url()).pathname.replace(/\/$/, '/index.html')) }));
+await phone.goto('http://robot-oxel.test/');
+await phone.locator('.menubar .title').nth(1).tap(), await phone.locator('.popup .item').nth(3).tap();
+for (const [key, count] of [['3', 30], ['Down', 4], ['Right', 3]])
+  for (let i = 0; i < count; i++) await phone.getByRole('button', { name: key, exact: true }).tap();
+await phone.waitForTimeout(500);
+await phone.screenshot({ path: 'docs/images/phone.png' });
 await browser.close();
-console.log('docs/images/browser.png');
+console.log('docs/images/browser.png docs/images/phone.png');
 EOF_JS
