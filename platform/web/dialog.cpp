@@ -26,7 +26,6 @@ std::string FontOf(const DialogTemplate& dialog)
 // Pairs a new static with a label or value made before it on its row.
 void PairWithLabel(const std::vector<val>& controls, val element)
 {
-    static int labels;
     for (val other : controls) {
         if (other["className"].as<std::string>() != "static" ||
             PixelMeasure(other, "offsetTop") != PixelMeasure(element, "offsetTop"))
@@ -37,11 +36,9 @@ void PairWithLabel(const std::vector<val>& controls, val element)
         std::string text = label["textContent"].as<std::string>();
         if (text.empty() || text.back() != ':')
             continue;
-        std::string id = "label-" + std::to_string(++labels);
-        label.set("id", id);
         SetAttribute(label, "role", "term");
         SetAttribute(value, "role", "definition");
-        SetAttribute(value, "aria-labelledby", id);
+        SetAttribute(value, "aria-labelledby", GiveId(label, "label-"));
     }
 }
 

@@ -21,6 +21,14 @@ val NewElement(const char* tag, const char* className, val parent, const std::st
     return element;
 }
 
+std::string GiveId(val element, const char* prefix)
+{
+    static int given;
+    std::string id = prefix + std::to_string(++given);
+    element.set("id", id);
+    return id;
+}
+
 void SetAttribute(val element, const char* name, const std::string& value)
 {
     element.call<void>("setAttribute", std::string(name), value);

@@ -13,6 +13,8 @@ val Document();
 val ElementById(const char* id);
 // A new element of tag with a class, appended to parent; HIT labels it for HitAt.
 val NewElement(const char* tag, const char* className, val parent, const std::string& hit = "");
+// Gives an element an id of its own, PREFIX and a number, and returns it.
+std::string GiveId(val element, const char* prefix);
 // Sets an attribute ("role", "aria-label").
 void SetAttribute(val element, const char* name, const std::string& value);
 // Sets a style property to a length in CSS pixels.

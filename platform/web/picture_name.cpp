@@ -10,6 +10,8 @@
 
 #include <string>
 
+#include "dom.h"
+
 namespace {
 
 // Net presses of each pair of keys: the plus key counts +1, the minus key -1.
@@ -94,6 +96,6 @@ void NamePicture(CoreWindow* window)
                        "view: " + (view.empty() ? "unturned" : view) + "; " + joints +
                        " (key presses)";
     if (name != g_name)
-        window->native->canvas.call<void>("setAttribute", std::string("aria-label"), name);
+        SetAttribute(window->native->canvas, "aria-label", name);
     g_name = name;
 }

@@ -245,12 +245,10 @@ HGLRC WINAPI wglCreateContext(HDC dc)
         return NULL;
     }
     // The browser's context events find the canvas by a selector.
-    static int canvases;
-    std::string id = "client-" + std::to_string(++canvases);
     val canvas = record->window->native->canvas;
-    canvas.set("id", id);
+    std::string id = GiveId(canvas, "client-");
     val notice = NewElement("div", "context-lost", canvas["parentNode"]);
-    notice.call<void>("setAttribute", std::string("role"), std::string("alert"));
+    SetAttribute(notice, "role", "alert");
     notice.set("textContent", std::string("The picture is lost: the browser has taken back its "
                                           "graphics context. It returns when the browser gives "
                                           "it back."));

@@ -52,14 +52,11 @@ val NewWindowFrame(CoreWindow* window, const char* title)
         NewElement("div", sizable ? "frame sizable" : "frame",
                    desktop.isNull() ? Document()["body"] : desktop, sizable ? "border" : "frame");
     // Named by its caption: a region for a main window, a dialog for a dialog box.
-    static int frames;
-    std::string captionId = "caption-" + std::to_string(++frames);
     SetAttribute(frame, "role", sizable ? "region" : "dialog");
-    SetAttribute(frame, "aria-labelledby", captionId);
     val caption = NewElement("div", "caption", frame, "caption");
     val text = NewElement("span", "caption-text", caption);
     text.set("textContent", std::string(title));
-    text.set("id", captionId);
+    SetAttribute(frame, "aria-labelledby", GiveId(text, "caption-"));
     val close = NewElement("span", "close", caption, "close");
     close.set("textContent", std::string("\u2715"));
     SetAttribute(close, "role", "button");
