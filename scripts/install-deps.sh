@@ -5,7 +5,7 @@
 # and the installer tools (scripts/windows-test.sh, scripts/windows-package.sh);
 # with --tools, valgrind and glxgears (scripts/valgrind-session.sh, scripts/bench.sh);
 # with --lint, clang-format (scripts/format-check.sh);
-# with --web, Emscripten, Chromium, brotli and the browser tests' node packages (scripts/web*.sh).
+# with --web, Emscripten, Chromium, Firefox, brotli and the browser tests' node packages (scripts/web*.sh).
 # Idempotent: silent, and no apt-get update, when everything is already there.
 set -euo pipefail
 
@@ -31,7 +31,7 @@ if [ "${1:-}" = --tools ]; then
     packages+=(valgrind mesa-utils)
 fi
 if [ "${1:-}" = --web ]; then
-    packages+=(emscripten chromium brotli)  # brotli: the build's .br files
+    packages+=(emscripten chromium firefox-esr brotli)  # brotli: the build's .br files
     # Any Node.js with npm serves; Debian's if there is none.
     command -v npm >/dev/null || packages+=(nodejs npm)
 fi

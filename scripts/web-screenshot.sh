@@ -6,31 +6,42 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/web-build.sh >/dev/null
-SITE=$PWD/build-web/site node --input-type=module <<'EOF_JS'
+node --input-type=module <<'EOF_JS'
 import { createRequire } from 'node:module';
+import { spawn } from 'node:child_process';
 const require = createRequire(`${process.cwd()}/tests/web/package.json`);
-const { chromium } = require('playwright-core');
-const browser = await chromium.launch({ executablePath: '/usr/bin/chromium',
-  args: ['--headless', '--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking'] });
-const page = await browser.newPage({ viewport: { width: 500, height: 500 } });
-await page.route('http://robot-oxel.test/**', (route) =>
-  route.fulfill({ path: process.env.SITE + (new URL(route.request().url()).pathname.replace(/\/$/, '/index.html')) }));
-await page.goto('http://robot-oxel.test/');
-const press = async (key, count = 1) => { for (let i = 0; i < count; i++) await page.keyboard.press(key); };
+const puppeteer = require('puppeteer-core');
+const server = spawn('python3', ['scripts/web-serve.py', 'build-web/site', '0']);
+const base = await new Promise((resolve) => server.stdout.once('data', (line) => resolve(`${line}`.trim())));
+const browser = await puppeteer.launch({ executablePath: '/usr/bin/chromium', headless: true,
+  args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking'] });
+const settle = () => new Promise((resolve) => setTimeout(resolve, 500));
+const page = await browser.newPage();
+await page.setViewport({ width: 500, height: 500 });
+await page.goto(base);
+await page.waitForSelector('canvas.client');
+const press = async (key, count = 1, alt = false) => {
+  for (let i = 0; i < count; i++) {
+    if (alt) await page.keyboard.down('Alt');
+    await page.keyboard.press(key);
+    if (alt) await page.keyboard.up('Alt');
+  }
+};
 // Robot_siatka with waist 30, shoulder -30, elbow -60, seen a little from above and the right.
-await press('Alt+f'), await press('ArrowRight'), await press('ArrowDown', 3), await press('Enter');
+await press('f', 1, true), await press('ArrowRight'), await press('ArrowDown', 3), await press('Enter');
 await press('2', 30), await press('3', 30), await press('5', 60), await press('ArrowDown', 4), await press('ArrowRight', 3);
-await page.waitForTimeout(500);
+await settle();
 await page.screenshot({ path: 'docs/images/browser.png', clip: { x: 40, y: 40, width: 420, height: 420 } });
-const phone = await browser.newPage({ viewport: { width: 360, height: 640 }, deviceScaleFactor: 2, isMobile: true, hasTouch: true });
-await phone.route('http://robot-oxel.test/**', (route) =>
-  route.fulfill({ path: process.env.SITE + (new URL(route.request().url()).pathname.replace(/\/$/, '/index.html')) }));
-await phone.goto('http://robot-oxel.test/');
-await phone.locator('.menubar .title').nth(1).tap(), await phone.locator('.popup .item').nth(3).tap();
+const phone = await browser.newPage();
+await phone.setViewport({ width: 360, height: 640, deviceScaleFactor: 2, isMobile: true, hasTouch: true });
+await phone.goto(base);
+await phone.waitForSelector('canvas.client');
+await (await phone.$$('.menubar .title'))[1].tap(), await (await phone.$$('.popup .item'))[3].tap();
 for (const [key, count] of [['3', 30], ['Down', 4], ['Right', 3]])
-  for (let i = 0; i < count; i++) await phone.getByRole('button', { name: key, exact: true }).tap();
-await phone.waitForTimeout(500);
+  for (let i = 0; i < count; i++) await phone.$(`::-p-aria([name="${key}"][role="button"])`).then((button) => button.tap());
+await settle();
 await phone.screenshot({ path: 'docs/images/phone.png' });
 await browser.close();
+server.kill();
 console.log('docs/images/browser.png docs/images/phone.png');
 EOF_JS
