@@ -231,6 +231,8 @@ FAULTS = [
      '    if (width && height)', 'web'),
     ('browser: the ended page without its cause (no WebGL)', 'platform/web/entry.cpp', 'ElementById("exit-cause").set("textContent", LastError());',
      'ElementById("exit-cause").set("textContent", std::string());', 'web'),
+    ('browser: Alt let go left to the browser (Firefox shows its menu bar)', 'platform/web/input.cpp', '    return vk == VK_MENU;\n',
+     '    return false;\n', 'web'),
     ('browser: no "Loading…" before the program', 'platform/web/index.html', '<div class="loading">Loading\u2026</div>\n', '', 'web'),
     ('browser: the key pad\'s toggle only hides it', 'platform/web/keypad.cpp', "toggle.addEventListener('click', () => show(pad.hidden));",
      "toggle.addEventListener('click', () => show(false));", 'web'),

@@ -241,13 +241,15 @@ for (const [how, close] of [['OK', `${dialog} button`], ['its close box', `${dia
   await expectScene('keys for About never reach the window', rest(0));
 }
 
-// Tab, Shift+Tab, Alt+Left/Right, Alt+D and Alt+Home are the browser's; keypad 1 is the window's.
-const prevented = (code, key, altKey = false, shiftKey = false) => page.evaluate((init) =>
-  !document.body.dispatchEvent(new KeyboardEvent('keydown', { ...init, bubbles: true, cancelable: true })), { code, key, altKey, shiftKey });
+// Tab, Shift+Tab, Alt+Left/Right, Alt+D and Alt+Home are the browser's; keypad 1 is the window's, and so
+// is Alt let go (Firefox would show its menu bar).
+const prevented = (code, key, altKey = false, shiftKey = false, type = 'keydown') => page.evaluate(([type, init]) =>
+  !document.body.dispatchEvent(new KeyboardEvent(type, { ...init, bubbles: true, cancelable: true })), [type, { code, key, altKey, shiftKey }]);
 const kept = [];
 for (const key of [['Tab', 'Tab'], ['Tab', 'Tab', false, true], ['ArrowLeft', 'ArrowLeft', true],
   ['ArrowRight', 'ArrowRight', true], ['KeyD', 'd', true], ['Home', 'Home', true]]) if (await prevented(...key)) kept.push(key.join('+'));
-check(!kept.length && (await prevented('Numpad1', '1')), 'the browser\'s keys are left to it', kept.join(', '));
+check(!kept.length && (await prevented('Numpad1', '1')) && (await prevented('AltLeft', 'Alt', false, false, 'keyup')),
+  'the browser\'s keys are left to it, Alt alone is the window\'s', kept.join(', '));
 
 // Without a touch screen the key pad starts hidden; its toggle shows it below the window.
 const hidden = !(await visible('#keypad'));
