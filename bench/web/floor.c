@@ -6,12 +6,14 @@
 
 int main(void)
 {
-    // Robot Oxel's context attributes (platform/web/webgl.cpp).
+    // Robot Oxel's context attributes (platform/web/webgl.cpp); no extensions, which it asks for
+    // none of and Emscripten would otherwise enable one by one.
     EmscriptenWebGLContextAttributes attributes;
     emscripten_webgl_init_context_attributes(&attributes);
     attributes.alpha = EM_FALSE;
     attributes.stencil = EM_FALSE;
     attributes.antialias = EM_FALSE;
+    attributes.enableExtensionsByDefault = EM_FALSE;
     EMSCRIPTEN_WEBGL_CONTEXT_HANDLE context =
         emscripten_webgl_create_context("#floor", &attributes);
     if (context <= 0 || emscripten_webgl_make_context_current(context) != EMSCRIPTEN_RESULT_SUCCESS)
