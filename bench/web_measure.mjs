@@ -1,40 +1,39 @@
-// Measures the browser version side by side in one run and prints one
-// table: the .wasm and .js gzip-compressed; the time from navigation to the
-// first frame against a blank page that makes a WebGL context and clears it
-// once, with the phases the start-up goes through; and whether a key press is
-// drawn by the next animation frame.
-// Usage: node bench/web_measure.mjs SITE_DIR [RUNS]
+// Measures the browser version against its floor (bench/web: the least Emscripten program that
+// shows a WebGL frame, built and served the same way) in one run and prints the tables: the files'
+// sizes; navigation to first frame, unthrottled and on Slow 4G, each page loaded by turns in a
+// fresh browser context, with the phases the start-up goes through; and whether a key press is
+// drawn by the next animation frame. Fails when a figure cannot be taken; never on a timing.
+// Usage: node bench/web_measure.mjs SITE_DIR FLOOR_DIR [LOADS] [KEYS]
 import { createRequire } from 'node:module';
+import { spawn } from 'node:child_process';
 import { readFileSync } from 'node:fs';
-import { createServer } from 'node:http';
-import { extname, join } from 'node:path';
+import { loadavg } from 'node:os';
+import { join } from 'node:path';
+import { fileURLToPath } from 'node:url';
 import { gzipSync } from 'node:zlib';
 
 const require = createRequire(new URL('../tests/web/package.json', import.meta.url));
-const { chromium } = require('playwright-core');
-const [site, runs = '15'] = process.argv.slice(2);
+const puppeteer = require('puppeteer-core');
+const [site, floorSite, loads = '15', keyCount = '100'] = process.argv.slice(2);
 
-// The yardstick: as little as a page can do to show a WebGL frame.
-const blank = `<!DOCTYPE html><canvas width="400" height="375"></canvas><script>
-const gl = document.querySelector('canvas').getContext('webgl', { alpha: false, antialias: false });
-gl.clearColor(1, 1, 1, 1); gl.clear(gl.COLOR_BUFFER_BIT);</script>`;
-const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm' };
-const server = createServer((request, response) => {
-  const path = request.url === '/' ? '/index.html' : request.url;
-  try {
-    const body = path === '/blank.html' ? blank : readFileSync(join(site, path));
-    response.writeHead(200, { 'Content-Type': types[extname(path)] ?? 'application/octet-stream' });
-    response.end(body);
-  } catch {
-    response.writeHead(404).end();
-  }
-}).listen(0, '127.0.0.1');
-await new Promise((resolve) => server.on('listening', resolve));
-const origin = `http://127.0.0.1:${server.address().port}`;
+// Chrome DevTools' Slow 4G preset: bytes per second, and milliseconds added to every request.
+const slow4g = { offline: false, latency: 562.5, downloadThroughput: 180000, uploadThroughput: 84375 };
+const networks = [['unthrottled', null], ['Slow 4G', slow4g]];
 
-// In every page before its own scripts: when the program is compiled, when
-// WebGL is first asked for and drawn with, the frame after it; each key
-// press, and whether a draw followed before the next frame.
+// Each folder served by scripts/web-serve.py, compressed as the browser accepts; any error it answers is a fault.
+const servers = [];
+const errors = [];
+process.on('exit', () => servers.forEach((server) => server.kill()));
+async function serve(dir) {
+  const server = spawn('python3', [fileURLToPath(new URL('../scripts/web-serve.py', import.meta.url)), dir, '0']);
+  servers.push(server);
+  server.stderr.on('data', (log) => errors.push(...`${log}`.split('\n').filter((line) => / [45]\d\d /.test(line))));
+  return new Promise((resolve) => server.stdout.once('data', (line) => resolve(`${line}`.trim())));
+}
+const pages = { app: await serve(site), floor: await serve(floorSite) };
+
+// In every page before its own scripts: when the .wasm is compiled, when WebGL is first asked for
+// and drawn with, the frame after it; each key press, and whether a draw followed before the next frame.
 const hooks = () => {
   const bench = (window.bench = { firstFrame: null, lastDraw: -1, keys: [], phases: {} });
   const mark = (phase) => (bench.phases[phase] ??= performance.now());
@@ -44,7 +43,7 @@ const hooks = () => {
   }
   const getContext = HTMLCanvasElement.prototype.getContext;
   HTMLCanvasElement.prototype.getContext = function (...args) {
-    mark('context');
+    if (args[0] === 'webgl') mark('context');
     return getContext.apply(this, args);
   };
   for (const name of ['clear', 'drawArrays']) {
@@ -63,68 +62,105 @@ const hooks = () => {
   }, true);
 };
 
-const browser = await chromium.launch({
+const browser = await puppeteer.launch({
   executablePath: '/usr/bin/chromium',
-  args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-    '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+  headless: true,
+  args: ['--no-sandbox', '--disable-gpu', '--disable-quic'],
+  defaultViewport: { width: 900, height: 700 },
 });
-// A fresh context per load: nothing cached from the run before.
-async function firstFrame(url) {
-  const context = await browser.newContext({ viewport: { width: 900, height: 700 } });
+// A fresh context per load, so nothing is cached from the one before; the network's conditions
+// are set over CDP before the page navigates.
+async function load(url, network) {
+  const context = await browser.createBrowserContext();
   const page = await context.newPage();
-  await page.addInitScript(hooks);
-  await page.goto(url);
-  await page.waitForFunction(() => window.bench.firstFrame !== null);
-  const phases = await page.evaluate(() => ({ ...window.bench.phases, frame: window.bench.firstFrame,
-    loaded: Math.max(...performance.getEntriesByType('resource').map((e) => e.responseEnd)) }));
+  const cdp = await page.createCDPSession();
+  await cdp.send('Network.enable');
+  if (network) await cdp.send('Network.emulateNetworkConditions', network);
+  await page.evaluateOnNewDocument(hooks);
+  await page.goto(url, { waitUntil: 'domcontentloaded' });
+  await page.waitForFunction(() => window.bench.firstFrame !== null, { timeout: 60000 });
+  const phases = await page.evaluate(() => {
+    const files = [...performance.getEntriesByType('navigation'), ...performance.getEntriesByType('resource')];
+    return { ...window.bench.phases, frame: window.bench.firstFrame, loaded: Math.max(...files.map((e) => e.responseEnd)),
+      served: files.reduce((sum, e) => sum + e.encodedBodySize, 0) };
+  });
   return { context, page, phases };
 }
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 
-const times = { app: [], blank: [] };
-for (let run = 0; run < +runs; run++) {
-  for (const [name, url] of [['app', `${origin}/`], ['blank', `${origin}/blank.html`]]) {
-    const { context, phases } = await firstFrame(url);
-    times[name].push(phases);
-    await context.close();
+// Run 0 is not counted: the browser's first page of each kind starts its GPU and network
+// processes, which every later page finds running.
+const times = {};
+for (let run = 0; run <= +loads; run++) {
+  for (const [network, conditions] of networks) {
+    for (const name of ['app', 'floor']) {
+      const { context, phases } = await load(pages[name], conditions);
+      if (run) (times[`${name} ${network}`] ??= []).push(phases);
+      await context.close();
+    }
   }
 }
-const phase = (name, key) => median(times[name].map((p) => p[key]));
+const phase = (name, network, key) => median(times[`${name} ${network}`].map((p) => p[key]));
 
-const { context, page } = await firstFrame(`${origin}/`);
-for (const key of ['Alt+f', 'ArrowRight', 'ArrowDown', 'ArrowDown', 'ArrowDown', 'Enter']) await page.keyboard.press(key);
-await page.waitForTimeout(500);
+const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+const { context, page } = await load(pages.app, null);
+// The robot, from the Robot menu.
+await page.keyboard.down('Alt');
+await page.keyboard.press('f');
+await page.keyboard.up('Alt');
+for (const key of ['ArrowRight', 'ArrowDown', 'ArrowDown', 'ArrowDown', 'Enter']) await page.keyboard.press(key);
+await sleep(500);
 await page.evaluate(() => (window.bench.keys = []));
-for (let i = 0; i < 100; i++) {
+for (let i = 0; i < +keyCount; i++) {
   await page.keyboard.press(i % 2 ? 'ArrowLeft' : 'ArrowRight');
-  await page.waitForTimeout(30);
+  await sleep(30);
 }
-await page.waitForTimeout(200);
+await sleep(200);
 const keys = await page.evaluate(() => window.bench.keys);
-const renderer = await page.locator('.menubar').evaluate(() => {
+const renderer = await page.evaluate(() => {
   const gl = document.createElement('canvas').getContext('webgl');
   const info = gl.getExtension('WEBGL_debug_renderer_info');
   return info ? gl.getParameter(info.UNMASKED_RENDERER_WEBGL) : gl.getParameter(gl.RENDERER);
 });
+const version = await browser.version();
 await context.close();
 await browser.close();
-server.close();
+for (const server of servers) server.kill();
 
-const kb = (file) => gzipSync(readFileSync(join(site, file)), { level: 9 }).length / 1024;
-const wasm = kb('robot-oxel.wasm'), js = kb('robot-oxel.js');
-const app = phase('app', 'frame'), yard = phase('blank', 'frame');
-const inNext = keys.filter((k) => k.inNextFrame).length;
-console.log(`| Measure | Robot Oxel | Reference | Ratio | Aim |
+const kb = (dir, file) => gzipSync(readFileSync(join(dir, file)), { level: 9 }).length / 1024;
+const sizes = (dir, name) => {
+  const wasm = kb(dir, `${name}.wasm`), js = kb(dir, `${name}.js`);
+  return `${wasm.toFixed(1)} + ${js.toFixed(1)} = ${(wasm + js).toFixed(1)} KB`;
+};
+const served = (name) => `${(phase(name, 'unthrottled', 'served') / 1024).toFixed(1)} KB`;
+const ms = (value) => `${value.toFixed(0)} ms`;
+const startRows = networks.map(([network]) => {
+  const app = phase('app', network, 'frame'), floor = phase('floor', network, 'frame');
+  return `| Navigation to first frame, ${network} (median of ${loads}) | ${ms(app)} | ${ms(floor)} | ${(app / floor).toFixed(2)} | ≤ 1.3 |`;
+});
+const drawn = keys.map((k) => k.drawn), inNext = keys.filter((k) => k.inNextFrame).length;
+const phaseKeys = ['loaded', 'compiled', 'context', 'drawn', 'frame'];
+const phaseRows = networks.flatMap(([network]) => [['Robot Oxel', 'app'], ['floor', 'floor']].map(([title, name]) =>
+  `| ${title}, ${network} | ${phaseKeys.map((k) => phase(name, network, k).toFixed(0)).join(' | ')} |`));
+console.log(`| Measure | Robot Oxel | Floor | Ratio | Aim |
 |---|---|---|---|---|
-| robot-oxel.wasm + robot-oxel.js, gzip -9 | ${wasm.toFixed(1)} + ${js.toFixed(1)} = ${(wasm + js).toFixed(1)} KB | | | ≤ 100 KB |
-| Navigation to first frame (median of ${runs}) | ${app.toFixed(0)} ms | blank WebGL page ${yard.toFixed(0)} ms | ${(app / yard).toFixed(2)} | ≤ 1.3 |
-| Key to drawn, robot (median of ${keys.length}; max ${Math.max(...keys.map((k) => k.drawn)).toFixed(2)} ms) | ${median(keys.map((k) => k.drawn)).toFixed(2)} ms | next frame ${median(keys.map((k) => k.frame)).toFixed(1)} ms | ${inNext} of ${keys.length} keys in the next frame | next frame |
+| .wasm + .js, gzip -9 | ${sizes(site, 'robot-oxel')} | ${sizes(floorSite, 'floor')} | | ≤ 100 KB |
+| index.html + .js + .wasm as served (brotli) | ${served('app')} | ${served('floor')} | | |
+${startRows.join('\n')}
+| Key to drawn, robot (median of ${keys.length}; max ${Math.max(...drawn).toFixed(2)} ms) | ${median(drawn).toFixed(2)} ms | next frame ${median(keys.map((k) => k.frame)).toFixed(1)} ms | ${inNext} of ${keys.length} keys in the next frame | next frame |
 
-Chromium ${browser.version()}, WebGL renderer: ${renderer}
+Chromium ${version.replace(/^\D+\//, '')}, WebGL renderer: ${renderer}; load average ${loadavg().map((l) => l.toFixed(2)).join(', ')}
 
 Start-up phases, median ms after navigation:
 
-| Page | .js and .wasm loaded | .wasm compiled | WebGL context asked for | first drawn | first frame |
+| Page | files loaded | .wasm compiled | WebGL context asked for | first drawn | first frame |
 |---|---|---|---|---|---|
-| Robot Oxel | ${['loaded', 'compiled', 'context', 'drawn', 'frame'].map((k) => phase('app', k).toFixed(0)).join(' | ')} |
-| blank WebGL page | | | ${['context', 'drawn', 'frame'].map((k) => phase('blank', k).toFixed(0)).join(' | ')} |`);
+${phaseRows.join('\n')}`);
+
+// Every figure taken, and nothing the servers answered with an error.
+const figures = [...Object.values(times).flat().flatMap((p) => [...phaseKeys, 'served'].map((k) => p[k])), ...drawn];
+const missing = figures.filter((value) => !Number.isFinite(value)).length;
+if (missing || keys.length !== +keyCount || errors.length) {
+  console.error(`web_measure: ${missing} figures not taken, ${keys.length} of ${keyCount} keys seen, server errors: ${errors.join('; ')}`);
+  process.exit(1);
+}

@@ -236,6 +236,9 @@ FAULTS = [
     ('browser: no "Loading…" before the program', 'platform/web/index.html', '<div class="loading">Loading\u2026</div>\n', '', 'web'),
     ('browser: the key pad\'s toggle only hides it', 'platform/web/keypad.cpp', "toggle.addEventListener('click', () => show(pad.hidden));",
      "toggle.addEventListener('click', () => show(false));", 'web'),
+    ('browser: Asyncify blind to the window procedure\'s wait in About', 'platform/web/CMakeLists.txt',
+     ' -sASYNCIFY_ADD=DispatchMessage*,SendToWindow*)', ')', 'web'),
+    ('browser: a JavaScript false read as true', 'platform/web/js_value.js', 'return !!jsValues[handle];', 'return true;', 'web'),
 ]
 
 # The tests that need no display, tried before the whole suite.

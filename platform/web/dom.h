@@ -1,12 +1,10 @@
-// Small helpers over the page's DOM, through emscripten::val.
+// Small helpers over the page's DOM, through js_value.h's val.
 #ifndef ROBOT_OXEL_WEB_DOM_H
 #define ROBOT_OXEL_WEB_DOM_H
 
-#include <emscripten/val.h>
-
 #include <string>
 
-using emscripten::val;
+#include "js_value.h"
 
 val Document();
 // The page's element of that id, or null.

@@ -20,10 +20,11 @@ EM_JS(void, WireKeypad, (), {
     const show = (on) => {
         pad.hidden = !on;
         toggle.setAttribute('aria-expanded', String(on));
-        dispatchEvent(new Event('resize'));
     };
     show(matchMedia('(pointer: coarse)').matches);
     toggle.addEventListener('click', () => show(pad.hidden));
+    // Only a toggle refits: at the start no window is there to fit, and its showing fits the desktop.
+    toggle.addEventListener('click', () => dispatchEvent(new Event('resize')));
     for (const button of pad.querySelectorAll('button')) {
         const vk = Number(button.dataset.vk);
         let timer = 0;

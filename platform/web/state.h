@@ -1,18 +1,15 @@
 // The browser host's records behind the core's, and its one state struct.
-// Internal to platform/web: emscripten::val may appear here, never in windows.h.
+// Internal to platform/web: val (js_value.h) may appear here, never in windows.h.
 #ifndef ROBOT_OXEL_WEB_STATE_H
 #define ROBOT_OXEL_WEB_STATE_H
 
 #include <windows.h>
 
-#include <emscripten/val.h>
-
 #include <string>
 #include <vector>
 
 #include "host_platform.h"
-
-using emscripten::val;
+#include "js_value.h"
 
 struct NativeWindow {
     val frame = val::undefined();  // the outer box: caption, menu bar, client area

@@ -65,8 +65,7 @@ class WebGlBackend : public GlBackend {
     void DrawLines(const double* xyzw, size_t count, const float rgba[4], bool depthTest) override
     {
         floats_.assign(xyzw, xyzw + count * 4);
-        gl_.call<void>("bufferData", GL_ARRAY_BUFFER,
-                       val(emscripten::typed_memory_view(floats_.size(), floats_.data())),
+        gl_.call<void>("bufferData", GL_ARRAY_BUFFER, val::floats(floats_.data(), floats_.size()),
                        GL_STREAM_DRAW);
         gl_.call<void>(depthTest ? "enable" : "disable", GL_DEPTH_TEST);
         gl_.call<void>("uniform4f", color_, rgba[0], rgba[1], rgba[2], rgba[3]);
