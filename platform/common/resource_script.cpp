@@ -3,9 +3,9 @@
 #include <ctype.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <string.h>
 
 #include <map>
-#include <sstream>
 
 namespace {
 
@@ -266,9 +266,12 @@ bool ParseDialog(Parser& parser, DialogTemplate* dialog)
 
 void ReadHeaderSymbols(const char* header, std::map<std::string, long>* symbols)
 {
-    std::istringstream lines(header);
-    std::string line;
-    while (std::getline(lines, line)) {
+    // Split by hand: a string stream would bring the C++ library's streams and locales into the
+    // browser build, a third of its download.
+    for (const char* next = header; *next;) {
+        size_t length = strcspn(next, "\n");
+        std::string line(next, length);
+        next += length + (next[length] == '\n');
         char name[128], value[64], *end;
         if (sscanf(line.c_str(), " #define %127s %63s", name, value) != 2)
             continue;
