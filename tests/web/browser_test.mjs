@@ -76,6 +76,7 @@ const browser = await puppeteer.launch(chromium
   : { browser: 'firefox', executablePath: '/usr/bin/firefox-esr', headless: false, userDataDir: profile });
 // The site, served by scripts/web-serve.py; whatever it answers with an error (a favicon) is a fault.
 const server = spawn('python3', [fileURLToPath(new URL('../../scripts/web-serve.py', import.meta.url)), site, '0']);
+process.on('exit', () => server.kill());
 const base = await new Promise((resolve) => server.stdout.once('data', (line) => resolve(`${line}`.trim())));
 const errors = [];
 server.stderr.on('data', (log) => errors.push(...`${log}`.split('\n').filter((line) => / [45]\d\d /.test(line))));
@@ -376,7 +377,6 @@ for (const [file, accept, encoding, type] of [['robot-oxel.wasm', 'gzip, deflate
 check(!errors.length, 'the server answered no request with an error', errors.join('\n'));
 
 await browser.close();
-server.kill();
 rmSync(profile, { recursive: true, force: true });
 console.log(`${engine}: ${passed} passed, ${failed} failed`);
 process.exit(failed ? 1 : 0);
