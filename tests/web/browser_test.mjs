@@ -86,7 +86,11 @@ const cdp = chromium && (await page.createCDPSession());
 const wait = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 const [canvas, dialog] = ['canvas.client', '.frame:not(.sizable)'];
 const all = (selector, on = page) => on.$$(selector);
-const nth = async (selector, n) => (await all(selector))[n];
+// The nth match, once there is one: a menu's popup comes when the program has taken the click.
+const nth = async (selector, n) => {
+  await page.waitForFunction((s, n) => document.querySelectorAll(s).length > n, { timeout: 10000 }, selector, n).catch(() => {});
+  return (await all(selector))[n];
+};
 const box = async (selector, on = page) => (await on.$(selector))?.boundingBox() ?? null;
 const text = (selector, on = page) => on.$eval(selector, (e) => e.textContent);
 const visible = async (selector) => (await page.$(selector))?.isVisible() ?? false;
@@ -161,7 +165,7 @@ for (const scene of scenes) {
 }
 
 const title = (n) => nth('.menubar .title', n);
-const checks = () => page.$$eval('.popup .check', (marks) => marks.map((m) => m.textContent !== ''));
+const checks = async () => (await nth('.popup .item', 3), page.$$eval('.popup .check', (marks) => marks.map((m) => m.textContent !== '')));
 for (const model of [3, 1, 2, 0]) {
   await press('ArrowLeft', 3);
   await (await title(1)).click();
