@@ -78,12 +78,13 @@ mergeInto(LibraryManager.library, {
   JsNumber: function (handle) {
     return +jsValues[handle];
   },
+  // Encoded here: not every Emscripten links lengthBytesUTF8 into a program that asks only a library for it.
   JsString__deps: ['$jsValues', 'malloc'],
   JsString: function (handle) {
-    const text = String(jsValues[handle]);
-    const size = lengthBytesUTF8(text) + 1;
-    const pointer = _malloc(size);
-    stringToUTF8(text, pointer, size);
+    const bytes = new TextEncoder().encode(String(jsValues[handle]));
+    const pointer = _malloc(bytes.length + 1);
+    HEAPU8.set(bytes, pointer);
+    HEAPU8[pointer + bytes.length] = 0;
     return pointer;
   },
 });

@@ -81,6 +81,7 @@ const base = await new Promise((resolve) => server.stdout.once('data', (line) =>
 const errors = [];
 server.stderr.on('data', (log) => errors.push(...`${log}`.split('\n').filter((line) => / [45]\d\d /.test(line))));
 const page = (await browser.pages())[0];
+page.on('pageerror', (error) => check(false, 'the page throws nothing', error.message));
 await page.setViewport({ width: 900, height: 700 });
 const cdp = chromium && (await page.createCDPSession());
 const wait = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
