@@ -233,6 +233,8 @@ FAULTS = [
      'ElementById("exit-cause").set("textContent", std::string());', 'web'),
     ('browser: Alt let go left to the browser (Firefox shows its menu bar)', 'platform/web/input.cpp', '    return vk == VK_MENU;\n',
      '    return false;\n', 'web'),
+    ('browser: a string from the page encoded by a function the program lacks', 'platform/web/js_value.js',
+     'new TextEncoder()', 'new TextEncoderX()', 'web'),
     ('browser: no "Loading…" before the program', 'platform/web/index.html', '<div class="loading">Loading\u2026</div>\n', '', 'web'),
     ('browser: the key pad\'s toggle only hides it', 'platform/web/keypad.cpp', "toggle.addEventListener('click', () => show(pad.hidden));",
      "toggle.addEventListener('click', () => show(false));", 'web'),
