@@ -22,9 +22,8 @@ EM_JS(void, WireKeypad, (), {
         toggle.setAttribute('aria-expanded', String(on));
     };
     show(matchMedia('(pointer: coarse)').matches);
-    toggle.addEventListener('click', () => show(pad.hidden));
     // Only a toggle refits: at the start no window is there to fit, and its showing fits the desktop.
-    toggle.addEventListener('click', () => dispatchEvent(new Event('resize')));
+    toggle.addEventListener('click', () => (show(pad.hidden), dispatchEvent(new Event('resize'))));
     for (const button of pad.querySelectorAll('button')) {
         const vk = Number(button.dataset.vk);
         let timer = 0;
