@@ -5,32 +5,23 @@
 // drawn by the next animation frame. Fails when a figure cannot be taken; never on a timing.
 // Usage: node bench/web_measure.mjs SITE_DIR FLOOR_DIR [LOADS] [KEYS]
 import { createRequire } from 'node:module';
-import { spawn } from 'node:child_process';
 import { readFileSync } from 'node:fs';
 import { loadavg } from 'node:os';
 import { join } from 'node:path';
-import { fileURLToPath } from 'node:url';
 import { gzipSync } from 'node:zlib';
+import { serve } from '../tests/web/serve.mjs';
 
 const require = createRequire(new URL('../tests/web/package.json', import.meta.url));
 const puppeteer = require('puppeteer-core');
 const [site, floorSite, loads = '15', keyCount = '100'] = process.argv.slice(2);
 
-// Chrome DevTools' Slow 4G preset: bytes per second, and milliseconds added to every request.
-const slow4g = { offline: false, latency: 562.5, downloadThroughput: 180000, uploadThroughput: 84375 };
-const networks = [['unthrottled', null], ['Slow 4G', slow4g]];
+// Chrome DevTools' Slow 4G preset, as puppeteer has it: bytes per second, and milliseconds added to every request.
+const networks = [['unthrottled', null], ['Slow 4G', puppeteer.PredefinedNetworkConditions['Slow 4G']]];
 
-// Each folder served by scripts/web-serve.py, compressed as the browser accepts; any error it answers is a fault.
-const servers = [];
-const errors = [];
-process.on('exit', () => servers.forEach((server) => server.kill()));
-async function serve(dir) {
-  const server = spawn('python3', [fileURLToPath(new URL('../scripts/web-serve.py', import.meta.url)), dir, '0']);
-  servers.push(server);
-  server.stderr.on('data', (log) => errors.push(...`${log}`.split('\n').filter((line) => / [45]\d\d /.test(line))));
-  return new Promise((resolve) => server.stdout.once('data', (line) => resolve(`${line}`.trim())));
-}
-const pages = { app: await serve(site), floor: await serve(floorSite) };
+// Each folder served as a visitor's server would; any error either answers is a fault.
+const [app, floor] = [await serve(site), await serve(floorSite)];
+const pages = { app: app.base, floor: floor.base };
+const errors = () => [...app.errors, ...floor.errors];
 
 // In every page before its own scripts: when the .wasm is compiled, when WebGL is first asked for
 // and drawn with, the frame after it; each key press, and whether a draw followed before the next frame.
@@ -69,13 +60,11 @@ const browser = await puppeteer.launch({
   defaultViewport: { width: 900, height: 700 },
 });
 // A fresh context per load, so nothing is cached from the one before; the network's conditions
-// are set over CDP before the page navigates.
+// are set before the page navigates.
 async function load(url, network) {
   const context = await browser.createBrowserContext();
   const page = await context.newPage();
-  const cdp = await page.createCDPSession();
-  await cdp.send('Network.enable');
-  if (network) await cdp.send('Network.emulateNetworkConditions', network);
+  if (network) await page.emulateNetworkConditions(network);
   await page.evaluateOnNewDocument(hooks);
   await page.goto(url, { waitUntil: 'domcontentloaded' });
   await page.waitForFunction(() => window.bench.firstFrame !== null, { timeout: 60000 });
@@ -125,7 +114,6 @@ const renderer = await page.evaluate(() => {
 const version = await browser.version();
 await context.close();
 await browser.close();
-for (const server of servers) server.kill();
 
 const kb = (dir, file) => gzipSync(readFileSync(join(dir, file)), { level: 9 }).length / 1024;
 const sizes = (dir, name) => {
@@ -160,7 +148,7 @@ ${phaseRows.join('\n')}`);
 // Every figure taken, and nothing the servers answered with an error.
 const figures = [...Object.values(times).flat().flatMap((p) => [...phaseKeys, 'served'].map((k) => p[k])), ...drawn];
 const missing = figures.filter((value) => !Number.isFinite(value)).length;
-if (missing || keys.length !== +keyCount || errors.length) {
-  console.error(`web_measure: ${missing} figures not taken, ${keys.length} of ${keyCount} keys seen, server errors: ${errors.join('; ')}`);
+if (missing || keys.length !== +keyCount || errors().length) {
+  console.error(`web_measure: ${missing} figures not taken, ${keys.length} of ${keyCount} keys seen, server errors: ${errors().join('; ')}`);
   process.exit(1);
 }

@@ -8,11 +8,10 @@ cd "$(dirname "$0")/.."
 bash scripts/web-build.sh >/dev/null
 node --input-type=module <<'EOF_JS'
 import { createRequire } from 'node:module';
-import { spawn } from 'node:child_process';
 const require = createRequire(`${process.cwd()}/tests/web/package.json`);
 const puppeteer = require('puppeteer-core');
-const server = spawn('python3', ['scripts/web-serve.py', 'build-web/site', '0']);
-const base = await new Promise((resolve) => server.stdout.once('data', (line) => resolve(`${line}`.trim())));
+const { serve } = await import(`${process.cwd()}/tests/web/serve.mjs`);
+const { base } = await serve('build-web/site');
 const browser = await puppeteer.launch({ executablePath: '/usr/bin/chromium', headless: true,
   args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking'] });
 const settle = () => new Promise((resolve) => setTimeout(resolve, 500));
@@ -42,6 +41,5 @@ for (const [key, count] of [['3', 30], ['Down', 4], ['Right', 3]])
 await settle();
 await phone.screenshot({ path: 'docs/images/phone.png' });
 await browser.close();
-server.kill();
 console.log('docs/images/browser.png docs/images/phone.png');
 EOF_JS

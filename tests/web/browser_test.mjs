@@ -6,12 +6,11 @@
 // Usage: node browser_test.mjs SITE_DIR SCENES_FILE [chromium|firefox]
 import puppeteer from 'puppeteer-core';
 import { PNG } from 'pngjs';
-import { spawn } from 'node:child_process';
+import { serve } from './serve.mjs';
 import { get } from 'node:http';
 import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { fileURLToPath } from 'node:url';
 import { brotliDecompressSync, gunzipSync } from 'node:zlib';
 
 const [site, scenesFile, engine = 'chromium'] = process.argv.slice(2);
@@ -74,12 +73,8 @@ const browser = await puppeteer.launch(chromium
     args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
       '--disable-component-update', '--disable-sync'] }
   : { browser: 'firefox', executablePath: '/usr/bin/firefox-esr', headless: false, userDataDir: profile });
-// The site, served by scripts/web-serve.py; whatever it answers with an error (a favicon) is a fault.
-const server = spawn('python3', [fileURLToPath(new URL('../../scripts/web-serve.py', import.meta.url)), site, '0']);
-process.on('exit', () => server.kill());
-const base = await new Promise((resolve) => server.stdout.once('data', (line) => resolve(`${line}`.trim())));
-const errors = [];
-server.stderr.on('data', (log) => errors.push(...`${log}`.split('\n').filter((line) => / [45]\d\d /.test(line))));
+// Whatever the site's server answers with an error (a favicon) is a fault.
+const { base, errors } = await serve(site);
 const page = (await browser.pages())[0];
 page.on('pageerror', (error) => check(false, 'the page throws nothing', error.message));
 await page.setViewport({ width: 900, height: 700 });
